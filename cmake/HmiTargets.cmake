@@ -1,0 +1,89 @@
+# One call per target: a reader sees each target's sources and dependencies in a few lines.
+
+set(HMI_WARNINGS -Wall -Wextra)
+
+if(HMI_SANITIZE)
+    # vptr checks misfire across Qt's plugin boundaries; everything else stays on and is fatal.
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize=vptr -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined -fno-sanitize=vptr)
+endif()
+if(HMI_TSAN)
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()
+
+# hmi_library(NAME [SHARED] SOURCES ... [DEPS ...] [QT])
+function(hmi_library name)
+    cmake_parse_arguments(A "SHARED;QT" "" "SOURCES;DEPS" ${ARGN})
+    if(A_SHARED)
+        add_library(${name} SHARED ${A_SOURCES})
+    else()
+        add_library(${name} STATIC ${A_SOURCES})
+    endif()
+    target_compile_options(${name} PRIVATE ${HMI_WARNINGS})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${A_DEPS})
+    if(A_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
+endfunction()
+
+# hmi_executable(NAME SOURCES ... [DEPS ...] [QT]): lands in the run folder.
+function(hmi_executable name)
+    cmake_parse_arguments(A "QT" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${A_SOURCES})
+    target_compile_options(${name} PRIVATE ${HMI_WARNINGS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${A_DEPS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HMI_RUN_DIR})
+    if(A_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
+endfunction()
+
+# hmi_test(NAME SOURCES ... [DEPS ...] [QT]): one GoogleTest program, each case a CTest test.
+function(hmi_test name)
+    cmake_parse_arguments(A "QT" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${A_SOURCES})
+    target_compile_options(${name} PRIVATE ${HMI_WARNINGS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_compile_definitions(${name} PRIVATE
+        HMI_SOURCE_DIR="${PROJECT_SOURCE_DIR}" HMI_BINARY_DIR="${CMAKE_BINARY_DIR}" HMI_RUN_DIR="${HMI_RUN_DIR}")
+    if(A_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# hmi_bench(NAME SOURCES ... [DEPS ...])
+function(hmi_bench name)
+    cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${A_SOURCES})
+    target_compile_options(${name} PRIVATE ${HMI_WARNINGS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark benchmark::benchmark_main)
+    target_compile_definitions(${name} PRIVATE
+        HMI_SOURCE_DIR="${PROJECT_SOURCE_DIR}" HMI_RUN_DIR="${HMI_RUN_DIR}")
+endfunction()
+
+# hmi_fuzzer(NAME SOURCES ... [DEPS ...]): a libFuzzer harness, built only in the fuzz preset.
+# Every harness joins the `fuzzers` target; scripts/fuzz.sh runs each one for a short while.
+if(HMI_FUZZ AND NOT TARGET fuzzers)
+    add_custom_target(fuzzers)
+endif()
+function(hmi_fuzzer name)
+    if(NOT HMI_FUZZ)
+        return()
+    endif()
+    cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${name} ${A_SOURCES})
+    target_compile_options(${name} PRIVATE ${HMI_WARNINGS} -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${A_DEPS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+    add_dependencies(fuzzers ${name})
+endfunction()
