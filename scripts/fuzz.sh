@@ -11,7 +11,7 @@ status=0
 for harness in build/fuzz/fuzz/*; do
     [ -x "$harness" ] || continue
     name=$(basename "$harness")
-    corpus=tests/fuzz/$name
+    corpus=tests/fuzz/corpus/$name
     work=build/fuzz/corpus/$name
     mkdir -p "$work"
     echo "fuzz: $name for ${seconds}s"
