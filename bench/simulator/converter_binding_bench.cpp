@@ -1,0 +1,47 @@
+// The read a numeric display makes on every redraw: one register through Regpeek.dll's `valuate`
+// into ValueScratch. Compares keeping the library loaded for the run with loading and releasing it
+// around each call.
+
+#include <benchmark/benchmark.h>
+
+#include "simulator/memory/converter_binding.h"
+
+namespace {
+
+class QuietHost : public sim::Host {
+  public:
+    void SetTimer(int, int, std::function<void()>) override {}
+    void KillTimer(int) override {}
+    void MessageBox(const std::string&) override { ++missing; }
+    void Beep(int, int) override {}
+    sim::CursorPoint CursorPosition() override { return {}; }
+    sim::LocalTime GetLocalTime() override { return {}; }
+    void SetLocalTime(const sim::LocalTime&) override {}
+
+    int missing = 0;
+};
+
+void ReadRegister(benchmark::State& state, sim::ConverterBinding::Loading loading) {
+    QuietHost host;
+    sim::PanelMemory memory;
+    sim::ConverterBinding binding(host, HMI_RUN_DIR, loading);
+    memory.WriteWord(sim::Area::D, 100, 1234);
+    const std::string name = "D";
+    for (auto _ : state) {
+        binding.Valuate(memory, name, 100, 1, 0, 0, 0);
+        benchmark::DoNotOptimize(memory.ScratchValue(1, 0));
+    }
+    if (host.missing > 0) state.SkipWithError("Regpeek.dll not found in the run folder");
+}
+
+void BM_ValuateCached(benchmark::State& state) {
+    ReadRegister(state, sim::ConverterBinding::Loading::Cached);
+}
+void BM_ValuatePerCall(benchmark::State& state) {
+    ReadRegister(state, sim::ConverterBinding::Loading::PerCall);
+}
+
+BENCHMARK(BM_ValuateCached);
+BENCHMARK(BM_ValuatePerCall);
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include "simulator/memory/converter_binding.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "converters/include/plc_converters.h"
+
+namespace sim {
+namespace {
+
+// Records message boxes; the rest of the host is not used by the binding.
+class FakeHost : public Host {
+  public:
+    void SetTimer(int, int, std::function<void()>) override {}
+    void KillTimer(int) override {}
+    void MessageBox(const std::string& text) override { messages.push_back(text); }
+    void Beep(int, int) override {}
+    CursorPoint CursorPosition() override { return {}; }
+    LocalTime GetLocalTime() override { return {}; }
+    void SetLocalTime(const LocalTime&) override {}
+
+    std::vector<std::string> messages;
+};
+
+using Loading = ConverterBinding::Loading;
+
+class BindingTest : public ::testing::TestWithParam<Loading> {
+  protected:
+    std::array<std::uint8_t, 4> Scratch(int offset) {
+        std::array<std::uint8_t, 4> out{};
+        memory.CopyOut(Area::ValueScratch, offset, out);
+        return out;
+    }
+
+    FakeHost host;
+    PanelMemory memory;
+};
+
+TEST_P(BindingTest, CallsTheLibrariesInTheFolder) {
+    ConverterBinding binding(host, HMI_RUN_DIR, GetParam());
+    for (int round = 0; round < 2; ++round) {  // the second round runs on cached libraries
+        EXPECT_EQ(binding.ConverStr("4x_Bit", 19, 0), "L");
+        EXPECT_EQ(binding.Addrmap("4x_Bit", "10.05", 19, 0), 165);
+        EXPECT_EQ(binding.Addrmap("Q", "1", 19, 0), conv::kNoIndex);
+
+        memory.WriteBit(Area::L, 165, true);
+        EXPECT_TRUE(binding.Valuate(memory, "4x_Bit", 165, 99996, 7, 19, 0));
+        EXPECT_EQ(memory.ScratchValue(99996, 7), 1);
+        memory.WriteDWord(Area::D, 8, 0xFFFFFFFE);
+        EXPECT_TRUE(binding.Valuate(memory, "D", 8, 1, 3, 0, 0));
+        EXPECT_EQ(memory.ScratchValue(1, 3), -2);
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// A library that is absent, or present without its export, is reported at every call and never
+// called; each call yields its fallback and the reader leaves ValueScratch alone.
+TEST_P(BindingTest, MissingOrBrokenLibraryIsReportedAtEveryCall) {
+    const std::string folders[] = {HMI_BINARY_DIR "/no-such-folder", HMI_BROKEN_CONVERTER_DIR};
+    for (const std::string& folder : folders) {
+        SCOPED_TRACE(folder);
+        host.messages.clear();
+        ConverterBinding binding(host, folder, GetParam());
+        const std::array<std::uint8_t, 4> before{1, 2, 3, 4};
+        memory.CopyIn(Area::ValueScratch, 0, before);
+        memory.WriteWord(Area::D, 0, 0x7777);
+
+        for (int round = 0; round < 2; ++round) {
+            const std::string area = binding.ConverStr("D", 0, 0);
+            EXPECT_EQ(area, ConverterBinding::kMissingArea);
+            EXPECT_EQ(area.size(), 1u);
+            EXPECT_FALSE(AreaFromName(area).has_value());
+            EXPECT_EQ(binding.Addrmap("D", "5", 0, 0), ConverterBinding::kMissingIndex);
+            EXPECT_FALSE(binding.Valuate(memory, "D", 0, 0, 0, 0, 0));
+            EXPECT_EQ(Scratch(0), before);
+        }
+        ASSERT_EQ(host.messages.size(), 6u);
+        for (const std::string& message : host.messages)
+            EXPECT_EQ(message, ConverterBinding::kMissingMessage);
+    }
+}
+
+TEST_P(BindingTest, EmptyRegisterNameReadsNothingAndNeedsNoLibrary) {
+    ConverterBinding binding(host, HMI_BINARY_DIR "/no-such-folder", GetParam());
+    EXPECT_TRUE(binding.Valuate(memory, "", 0, 0, 0, 0, 0));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Loading, BindingTest, ::testing::Values(Loading::Cached, Loading::PerCall),
+                         [](const auto& info) {
+                             return info.param == Loading::Cached ? "Cached" : "PerCall";
+                         });
+
+}  // namespace
+}  // namespace sim
