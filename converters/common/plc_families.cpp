@@ -60,6 +60,20 @@ constexpr std::array<PlcRegister, 6> kModbusDecimal = {{
     {"4x_Bit", Area::L, Decimal},
 }};
 
+// Omron CPM: relay areas are addressed as word.bit ("10.05" is bit 5 of word 10). Each relay area
+// takes a bit area of its own; the timer/counter flags share one numbering, so they take T alone.
+// IR read as whole words has its own word area, apart from the IR bits.
+constexpr std::array<PlcRegister, 8> kOmronCpm = {{
+    {"IR", Area::Y, WordBit16},
+    {"HR", Area::M, WordBit16},
+    {"AR", Area::L, WordBit16},
+    {"LR", Area::X, WordBit16},
+    {"TC", Area::T, Decimal},
+    {"DM", Area::D, Decimal},
+    {"TC*", Area::TT, Decimal},
+    {"IR_W", Area::EM, Decimal},
+}};
+
 constexpr std::array<PlcRegister, 3> kPanel = {{
     {"LB", Area::LB, Decimal},
     {"LW", Area::LW, Decimal},
@@ -75,7 +89,7 @@ struct PlcFamily {
 };
 
 // First matching row wins, so a protocol's specific models come before its kAnyModel row.
-constexpr std::array<PlcFamily, 9> kFamilies = {{
+constexpr std::array<PlcFamily, 10> kFamilies = {{
     {0, 0, kMitsubishiFx},
     {0, 1, kMitsubishiFx},
     {0, 2, kMitsubishiFx3u},
@@ -85,6 +99,7 @@ constexpr std::array<PlcFamily, 9> kFamilies = {{
     {19, 0, kModbusWordBit},
     {19, kAnyModel, kModbusDecimal},
     {18, kAnyModel, kModbusDecimal},
+    {2, 0, kOmronCpm},
 }};
 
 const PlcRegister* FindIn(std::span<const PlcRegister> registers, std::string_view name) {

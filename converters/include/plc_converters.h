@@ -38,6 +38,14 @@
 //                                      4x_Bit    L     word.bit16       (bit b of holding register w)
 //   19        other   Modbus, other    as model 0, every address text decimal
 //   18        any     Modbus family    as model 0, every address text decimal
+//   2         0       Omron CPM        IR        Y     word.bit16       (I/O relays)
+//                                      HR        M     word.bit16       (holding relays)
+//                                      AR        L     word.bit16       (auxiliary relays)
+//                                      LR        X     word.bit16       (link relays)
+//                                      TC        T     decimal          (timer/counter flags)
+//                                      DM        D     decimal          (data memory)
+//                                      TC*       TT    decimal          (timer/counter values)
+//                                      IR_W      EM    decimal          (IR as whole words)
 //
 // Address text rules (any text is accepted; a character that is not a digit counts as 0):
 //   decimal     the leading decimal integer; no digits gives 0

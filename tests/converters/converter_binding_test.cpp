@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "converters/include/plc_converters.h"
@@ -86,6 +87,20 @@ TEST_P(BindingTest, MissingOrBrokenLibraryIsReportedAtEveryCall) {
 TEST_P(BindingTest, EmptyRegisterNameReadsNothingAndNeedsNoLibrary) {
     ConverterBinding binding(host, HMI_BINARY_DIR "/no-such-folder", GetParam());
     EXPECT_TRUE(binding.Valuate(memory, "", 0, 0, 0, 0, 0));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// The window thread reads registers while the exchange thread converts the area names of replies;
+// the first calls race to load the libraries.
+TEST_P(BindingTest, ThreadsShareOneBinding) {
+    ConverterBinding binding(host, HMI_RUN_DIR, GetParam());
+    auto convert = [&] {
+        for (int i = 0; i < 50; ++i) EXPECT_EQ(binding.ConverStr("4x", 19, 0), "D");
+    };
+    std::thread exchange(convert);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(binding.Addrmap("X", "17", 0, 0), 15);
+    convert();
+    exchange.join();
     EXPECT_TRUE(host.messages.empty());
 }
 

@@ -67,6 +67,7 @@ TEST_F(ConvertersTest, AreaOfEachRegister) {
         {0, 2, "C*", "CC"},     {0, 2, "CV32", "N"},    {0, 0, "CV32", ""},    {33, 1, "X", "X"},
         {19, 0, "0x", "M"},     {19, 0, "1x", "X"},     {19, 0, "3x", "EM"},   {19, 0, "4x", "D"},
         {19, 0, "3x_Bit", "Y"}, {19, 0, "4x_Bit", "L"}, {19, 7, "4x", "D"},    {18, 0, "0x", "M"},
+        {2, 0, "IR", "Y"},      {2, 0, "AR", "L"},      {2, 0, "TC*", "TT"},   {2, 1, "IR", ""},
         {0, 0, "LB", "LB"},     {19, 0, "LW", "LW"},    {44, 9, "RWI", "RWI"},  // panel names everywhere
         {19, 0, "4X", ""},                                                      // letter case matters
         {19, 0, "X", ""},                                                       // another family's name
@@ -102,6 +103,8 @@ TEST_F(ConvertersTest, IndexOfEachAddressText) {
         {19, 0, "4x_Bit", "1.123", 39},   // only the last two bit digits count
         {19, 1, "4x_Bit", "10.05", 10},   // other models: plain decimal
         {18, 0, "3x_Bit", "5", 5},
+        {2, 0, "IR", "10.05", 165},
+        {2, 0, "DM", "10.05", 10},
         {0, 0, "LW", "4000", 4000},
         {0, 0, "X", "", conv::kNoIndex},
         {0, 0, "Q", "1", conv::kNoIndex},
@@ -128,7 +131,9 @@ TEST_F(ConvertersTest, ReaderFindsWhatAreaAndIndexName) {
         {0, 0, "T", "255"},      {0, 0, "C", "199"},    {0, 2, "D", "8000"},       {0, 2, "T*", "10"},
         {0, 2, "C*", "20"},      {0, 2, "CV32", "200"}, {19, 0, "0x", "1"},        {19, 0, "1x", "2"},
         {19, 0, "3x", "3"},      {19, 0, "4x", "4"},    {19, 0, "3x_Bit", "5.15"}, {19, 0, "4x_Bit", "6.1"},
-        {18, 0, "4x_Bit", "70"}, {0, 0, "LB", "9"},     {0, 0, "LW", "9"},         {19, 0, "RWI", "1"},
+        {18, 0, "4x_Bit", "70"}, {0, 0, "LB", "9"},     {2, 0, "IR", "1.02"},      {2, 0, "HR", "3.04"},
+        {2, 0, "AR", "5.06"},    {2, 0, "LR", "7.08"},  {2, 0, "TC", "9"},         {2, 0, "DM", "100"},
+        {2, 0, "TC*", "11"},     {2, 0, "IR_W", "12"},  {0, 0, "LW", "9"},         {19, 0, "RWI", "1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + c.text);

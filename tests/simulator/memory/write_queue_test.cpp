@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <thread>
-#include <vector>
 
 namespace sim {
 namespace {
@@ -114,15 +113,14 @@ TEST_F(WriteQueueTest, ProducerAndConsumerThreadsHandOverEveryRequestInOrder) {
             queue.Append(MakeRequest(n));
         }
     });
-    std::vector<int> received;
+    int received = 0;
     WriteRequest head;
-    while (static_cast<int>(received.size()) < kRequests) {
+    while (received < kRequests) {
         if (!queue.CopyHead(head)) {
             std::this_thread::yield();
             continue;
         }
-        ExpectRequest(head, static_cast<int>(received.size()));
-        received.push_back(head.address);
+        ExpectRequest(head, received++);
         queue.RemoveHead();
     }
     producer.join();
