@@ -79,6 +79,7 @@ std::unique_ptr<DrawObject> DrawObject::TakeChild(const DrawObject* child) {
 const DrawObject* DrawObject::Resolve(std::string_view& path) const {
     const DrawObject* object = this;
     for (size_t dot = path.find('.'); dot != std::string_view::npos; dot = path.find('.')) {
+        if (dot == 0) return nullptr;  // an empty segment names nothing, not an unnamed child
         object = object->FindChild(path.substr(0, dot));
         if (!object) return nullptr;
         path.remove_prefix(dot + 1);
