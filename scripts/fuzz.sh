@@ -17,7 +17,7 @@ for harness in build/fuzz/fuzz/*; do
     echo "fuzz: $name for ${seconds}s"
     dirs=("$work")
     [ -d "$corpus" ] && dirs+=("$corpus")
-    if ! "$harness" -max_total_time="$seconds" -print_final_stats=0 "${dirs[@]}" >"build/fuzz/$name.log" 2>&1; then
+    if ! "$harness" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="build/fuzz/$name-" "${dirs[@]}" >"build/fuzz/$name.log" 2>&1; then
         tail -n 40 "build/fuzz/$name.log"
         status=1
     fi

@@ -221,6 +221,10 @@ std::unique_ptr<Drawing> ReadDrawingText(std::string_view text, const std::strin
         if (colon != std::string::npos) reason = reason.substr(colon + 2);
         error = source + ": " + LineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": " + reason;
         return nullptr;
+    } catch (const json::exception& e) {
+        // Well-formed JSON the library cannot hold, such as a number beyond the range of a double.
+        error = source + ": " + e.what();
+        return nullptr;
     }
     auto drawing = std::make_unique<Drawing>();
     try {

@@ -78,6 +78,7 @@ TEST(PnlReader, MalformedFilesNameTheFileThePlaceAndTheReason) {
         {R"({"pages": [{"objects": [{"config": {"99999999": "a"}}]}]})", "/config/99999999:", "line number"},
         {R"({"pages": [{"objects": [{"points": [[1]]}]}]})", "/objects/0/points/0:", "[x, y]"},
         {R"({"pages": [{"objects": [{"left": 1e300}]}]})", "/objects/0/left:", "out of range"},
+        {R"({"pages": [{"width": 1E333333}]})", "t.pnl:", "number overflow"},
         {R"({"pages": [{"objects": [{"children": [{"children": 3}]}]}]})", "/children/0/children:", "list"},
     };
     for (const auto& c : cases) {
