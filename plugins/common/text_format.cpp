@@ -40,7 +40,7 @@ bool CopyText(std::string_view text, char* buffer, size_t size) {
         buffer[0] = '\0';
         return false;
     }
-    std::memcpy(buffer, text.data(), text.size());
+    if (!text.empty()) std::memcpy(buffer, text.data(), text.size());
     buffer[text.size()] = '\0';
     return true;
 }
