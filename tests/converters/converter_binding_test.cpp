@@ -8,23 +8,10 @@
 #include <vector>
 
 #include "converters/include/plc_converters.h"
+#include "tests/support/fake_host.h"
 
 namespace sim {
 namespace {
-
-// Records message boxes; the rest of the host is not used by the binding.
-class FakeHost : public Host {
-  public:
-    void SetTimer(int, int, std::function<void()>) override {}
-    void KillTimer(int) override {}
-    void MessageBox(const std::string& text) override { messages.push_back(text); }
-    void Beep(int, int) override {}
-    CursorPoint CursorPosition() override { return {}; }
-    LocalTime GetLocalTime() override { return {}; }
-    void SetLocalTime(const LocalTime&) override {}
-
-    std::vector<std::string> messages;
-};
 
 using Loading = ConverterBinding::Loading;
 
