@@ -94,14 +94,23 @@ typedef struct PlcText {
  * Nothing is written when grid, its callback or records is null, startRecord is negative, the PLC
  * number is not 0, 1 or 2, links is null for PLC 1 or 2, or the protocol row writes nothing
  * (protocol 15, an unlisted area of protocol 43, codes outside 0..43).
+ *
+ * Notes on the notations:
+ *  - word.bit keeps the word as written ("0100.15") until the bit passes the last bit of the word;
+ *    from then on the word is written as a number ("101.00");
+ *  - a bit position that passes the last bit of its word or byte (also a start such as 2.9 or 100.20)
+ *    goes on at bit 0 of the next word or byte;
+ *  - tens-and-octal-digit is written "%d%d", so 6 shows as 06;
+ *  - limits (255 for prefix:n, 4096 for prefix:a/b, 5F for the hex suffix, 255 and 1023 in protocol
+ *    43) are repeated on every further row.
  */
 PLCADDR_EXPORT void cellfill(const PlcGrid* grid, const PlcLink* links, const AddressRecord* records,
                              int32_t rowCount, int32_t startRecord);
 
 /*
  * groupfill: as cellfill, but writes rows 1, 5, 9, ... only and steps by the data type of each written
- * row: rowTypes[row] (rowTypes holds rowCount entries, indexed by grid row) of 1, 3, 5 or 6 is a
- * two-word type. The position advances by 2 after a two-word row and 1 otherwise (4 and 2 for the
+ * row: rowTypes[row] (rowTypes holds rowCount entries, indexed by grid row; null counts every row as a
+ * one-word type) of 1, 3, 5 or 6 is a two-word type. The position advances by 2 after a two-word row and 1 otherwise (4 and 2 for the
  * byte-addressed protocols 4, 9, 22, 27, 28; always 1 for area CV32 of protocol 0 outside model 3).
  * The word.bit areas of protocol 6 (DT_Bit, DT_BIT, WL_Bit) and every area of protocol 23 fill every
  * row with a step of 1, as cellfill does.
@@ -111,6 +120,7 @@ PLCADDR_EXPORT void cellfill(const PlcGrid* grid, const PlcLink* links, const Ad
  *    word or byte (a two-word step from bit 15 gives bit 00 of the next word, never bit 17);
  *  - protocol 5, other models: the word.bit areas are %MX1_, %MX3_ and %MX10_, and the spellings
  *    MX3_ and MX10_ are accepted as well;
+ *  - protocol 14 is decimal in every area; byte.bit reads the bit after the point as an integer;
  *  - protocol 43: I, O, C, S stop above 255, A above 1023, areas not named above 20000; B keeps the
  *    word part as written and counts the number after the dot as a plain decimal ("%d"), stopping
  *    above 31. "Stop" means no further row is written.
