@@ -24,7 +24,8 @@ constexpr int kBitRead = -1;
 
 class Evaluator {
   public:
-    Evaluator(const PartConfig& config, ValueAccess& access) : m_config(config), m_access(access) {}
+    Evaluator(const PartConfig& config, ValueAccess& access, RegisterSink& sink)
+        : m_config(config), m_access(access), m_sink(sink) {}
 
     void Run(std::initializer_list<Read> reads) {
         for (const Read& read : reads)
@@ -32,10 +33,11 @@ class Evaluator {
                 read.offset);
     }
 
-    // Reads group `group` with format `format` into `offset`; `step` further registers follow.
+    // Group `group` with format `format` into `offset`; `indexStep` moves to a later register.
     void One(int group, int format, std::int32_t offset, std::int32_t indexStep = 0) {
         RegisterAddress address = m_access.Resolve(ReadAddressGroup(m_config, group));
-        m_access.ReadRegister(address.registerName, address.index + indexStep, offset, format, address.link);
+        address.index += indexStep;
+        m_sink.Value(address, format, offset);
     }
 
     // `count` consecutive values of one format from group `group`, packed from `offset`.
@@ -51,14 +53,31 @@ class Evaluator {
     }
 
     void CopyText(int group, int lengthLine, std::int32_t offset) {
-        RegisterAddress address = m_access.Resolve(ReadAddressGroup(m_config, group));
-        m_access.CopyWords(address.area, address.index, offset, m_config.Number(lengthLine));
+        m_sink.Text(m_access.Resolve(ReadAddressGroup(m_config, group)), m_config.Number(lengthLine), offset);
     }
 
     int Line(int line) const { return m_config.Number(line); }
+    ValueAccess& Access() { return m_access; }
+    RegisterSink& Sink() { return m_sink; }
 
   private:
     const PartConfig& m_config;
+    ValueAccess& m_access;
+    RegisterSink& m_sink;
+};
+
+// Reads every register into ValueScratch.
+class ReadingSink : public RegisterSink {
+  public:
+    explicit ReadingSink(ValueAccess& access) : m_access(access) {}
+    void Value(const RegisterAddress& address, int format, std::int32_t offset) override {
+        m_access.ReadRegister(address, offset, format);
+    }
+    void Text(const RegisterAddress& address, std::int32_t byteCount, std::int32_t offset) override {
+        m_access.CopyWords(address.area, address.index, offset, byteCount);
+    }
+
+  private:
     ValueAccess& m_access;
 };
 
@@ -97,58 +116,63 @@ void EvaluateChart(Evaluator& e, std::int32_t enable, std::int32_t clear, std::i
     e.Run({{62, kBitRead, clear}});
 }
 
-void EvaluateAlarms(ValueAccess& access, const EvaluationTables& tables) {
+void EvaluateAlarms(Evaluator& e, const EvaluationTables& tables) {
     if (const DiscreteAlarmTable* bits = tables.discreteAlarms) {
         const AlarmHead& head = bits->head;
         RegisterAddress first =
-            access.Resolve({head.link, head.station, head.registerName, head.addressText});
-        for (int i = 0; i < bits->count; ++i)
-            access.ReadRegister(first.registerName, first.index + i, i, kBit, first.link);
+            e.Access().Resolve({head.link, head.station, head.registerName, head.addressText});
+        for (int i = 0; i < bits->count; ++i) {
+            RegisterAddress alarm = first;
+            alarm.index += i;
+            e.Sink().Value(alarm, kBit, i);
+        }
     }
     if (const AnalogAlarmTable* words = tables.analogAlarms) {
         const AlarmHead& head = words->head;
-        RegisterAddress first =
-            access.Resolve({head.link, head.station, head.registerName, head.addressText});
-        std::int32_t offset = kScratchAnalogAlarms, index = first.index;
+        RegisterAddress alarm =
+            e.Access().Resolve({head.link, head.station, head.registerName, head.addressText});
+        std::int32_t offset = kScratchAnalogAlarms;
         for (int i = 0; i < words->count; ++i) {
             int format = words->DataFormat(i);
             int width = FormatWidth(format) == 4 ? 4 : 2;
-            access.ReadRegister(first.registerName, index, offset, format, first.link);
+            e.Sink().Value(alarm, format, offset);
             offset += width;
-            index += width / 2;
+            alarm.index += width / 2;
         }
     }
 }
 
+// A register of the project settings as a 16-bit word at `offset`.
+void SettingsWord(Evaluator& e, int link, const std::string& name, const std::string& address,
+                  std::int32_t offset) {
+    e.Sink().Value(e.Access().Resolve({link, 0, name, address}), kFixed16, offset);
+}
+
 // The clock transfer registers: each system word entry that names a register, as a 16-bit word.
-void EvaluateSystemWords(ValueAccess& access, const ProjectSettings& settings) {
+void EvaluateSystemWords(Evaluator& e, const ProjectSettings& settings) {
     for (size_t i = 0; i < settings.systemWords.size(); ++i) {
         const SystemWordEntry& entry = settings.systemWords[i];
         if (entry.registerName.empty()) continue;
-        int link = entry.numbers[0];
-        std::int32_t index = access.ResolveIndex(entry.registerName, entry.addressText, link);
-        access.ReadRegister(entry.registerName, index, kScratchSystemWords + 2 * static_cast<int>(i),
-                            kFixed16, link);
+        SettingsWord(e, entry.numbers[0], entry.registerName, entry.addressText,
+                     kScratchSystemWords + 2 * static_cast<int>(i));
     }
 }
 
 // The PLC's commands to the panel: the first four entries of the second register table, when enabled.
-void EvaluateCommandWords(ValueAccess& access, const ProjectSettings& settings) {
+void EvaluateCommandWords(Evaluator& e, const ProjectSettings& settings) {
     for (size_t i = 0; i < 4; ++i) {
         const RegisterEntry& entry = settings.registerTable2[i];
         if (entry.numbers[0] == 0) continue;
-        int link = entry.numbers[1];
-        std::int32_t index = access.ResolveIndex(entry.registerName, entry.addressText, link);
-        access.ReadRegister(entry.registerName, index, kScratchSecondTable + 2 * static_cast<int>(i),
-                            kFixed16, link);
+        SettingsWord(e, entry.numbers[1], entry.registerName, entry.addressText,
+                     kScratchSecondTable + 2 * static_cast<int>(i));
     }
 }
 
 }  // namespace
 
-void EvaluatePart(int partType, const PartConfig& config, ValueAccess& access,
-                  const EvaluationTables& tables) {
-    Evaluator e(config, access);
+void VisitPartRegisters(int partType, const PartConfig& config, ValueAccess& access,
+                        const EvaluationTables& tables, RegisterSink& sink) {
+    Evaluator e(config, access, sink);
     switch (partType) {
         case 1:
             return EvaluateBitSwitch(e);
@@ -196,18 +220,24 @@ void EvaluatePart(int partType, const PartConfig& config, ValueAccess& access,
             return EvaluateChart(e, kScratchTrendEnable, kScratchTrendClear, kScratchTrendValues, 1);
         case 32:
         case 33:
-            return EvaluateAlarms(access, tables);
+            return EvaluateAlarms(e, tables);
         case 73:
-            if (tables.settings) EvaluateSystemWords(access, *tables.settings);
+            if (tables.settings) EvaluateSystemWords(e, *tables.settings);
             return;
         case 75:
-            if (tables.settings) EvaluateCommandWords(access, *tables.settings);
+            if (tables.settings) EvaluateCommandWords(e, *tables.settings);
             return;
         case 78:
             return e.Run({{11, kBitRead, kScratchControlA}});
         default:
             return;
     }
+}
+
+void EvaluatePart(int partType, const PartConfig& config, ValueAccess& access,
+                  const EvaluationTables& tables) {
+    ReadingSink sink(access);
+    VisitPartRegisters(partType, config, access, tables, sink);
 }
 
 }  // namespace sim

@@ -33,6 +33,19 @@ enum ScratchOffset : std::int32_t {
     kScratchSystemWords = 88888,  // the clock transfer registers
 };
 
+// Receives each register a part names, with the format and ValueScratch offset it is read into.
+class RegisterSink {
+  public:
+    virtual ~RegisterSink() = default;
+    virtual void Value(const RegisterAddress& address, int format, std::int32_t offset) = 0;
+    virtual void Text(const RegisterAddress& address, std::int32_t byteCount, std::int32_t offset) = 0;
+};
+
+// Walks the registers of the part whose lines are in `config`, by its type, in reading order. The one
+// table of which part type reads which registers: EvaluatePart reads them, the poll list collects them.
+void VisitPartRegisters(int partType, const PartConfig& config, ValueAccess& access,
+                        const EvaluationTables& tables, RegisterSink& sink);
+
 // Evaluates the part whose lines are in `config` as a part of type `partType`. Types that read nothing
 // leave ValueScratch as it is.
 void EvaluatePart(int partType, const PartConfig& config, ValueAccess& access,

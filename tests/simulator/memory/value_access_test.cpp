@@ -7,8 +7,10 @@
 
 #include <map>
 
+#include "engine/model/page.h"
 #include "simulator/memory/evaluate_part.h"
 #include "simulator/memory/part_condition.h"
+#include "simulator/memory/poll_collection.h"
 #include "simulator/shell/project/analog_alarm_table.h"
 #include "simulator/shell/project/discrete_alarm_table.h"
 #include "simulator/shell/project/project_settings.h"
@@ -252,6 +254,67 @@ TEST_F(ValueAccessTest, WritesOutsideTheWordAreasOrBeyondThemStoreNothing) {
     access.WriteValue("LW", 204799, 0x10001, 1);  // the second word would leave the area
     EXPECT_EQ(memory.ReadBit(Area::LB, 0).value, 0);
     EXPECT_EQ(memory.ReadWord(Area::LW, 204799).value, 0);
+}
+
+}  // namespace
+}  // namespace sim
+
+namespace sim {
+namespace {
+
+// A page of parts: a lamp per PLC bit, a 32-bit display of D100, a panel-memory lamp.
+std::unique_ptr<engine::Page> PollPage() {
+    auto page = std::make_unique<engine::Page>();
+    auto add = [&](int type, std::map<int, std::string> lines) {
+        auto part = std::make_unique<engine::DrawObject>("group");
+        part->SetTypeCode(type);
+        std::string text;
+        for (int i = 0; i <= lines.rbegin()->first; ++i) text += lines[i] + "\r\n";
+        part->SetConfigText(text);
+        page->AddObject(std::move(part));
+    };
+    auto lamp = [&](int link, const char* name, const char* address) {
+        std::map<int, std::string> lines;
+        Group(lines, 20, link, name, address);
+        add(14, lines);
+    };
+    lamp(1, "X", "3");
+    lamp(1, "X", "11");  // octal: X9
+    lamp(1, "X", "12");  // octal: X10
+    lamp(1, "X", "3");   // the same operand again
+    lamp(0, "LB", "4");  // panel memory is never polled
+    std::map<int, std::string> display;
+    Group(display, 16, 1, "D", "100");
+    display[14] = "3";
+    add(16, display);
+    return page;
+}
+
+TEST(PollCollection, TheShownPartsPlcOperandsGroupedIntoBlocks) {
+    FakeHost host;
+    PanelMemory memory;
+    ConverterBinding converters(host, HMI_RUN_DIR);
+    ExchangeLock lock;
+    WriteQueue queue(lock);
+    ValueAccess access(memory, converters, queue);
+    access.SetPlcType(1, 0, 0);
+    PollList list;
+    list.count = 5;  // a previous build is emptied first
+    BuildPollList(*PollPage(), access, {}, 0, 0, list);
+
+    ASSERT_EQ(list.count, 3);
+    struct Expected {
+        const char* area;
+        int address, count;
+    } expected[] = {{"X", 0, 1}, {"X", 8, 1}, {"D", 100, 2}};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(list.entries[i].area, expected[i].area);
+        EXPECT_EQ(list.entries[i].address, expected[i].address);
+        EXPECT_EQ(list.entries[i].count, expected[i].count);
+        EXPECT_EQ(list.entries[i].plcNumber, 1);
+    }
+    EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace
