@@ -1,6 +1,7 @@
 #include "simulator/shell/project/recipe_table.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "simulator/shell/project/fixed_columns.h"
 
@@ -40,7 +41,7 @@ void RecipeTable::Clear() {
     m_references = {};
     m_numbers = {};
     m_wordsRead = 0;
-    m_words->fill(0);
+    std::memset(m_words->data(), 0, sizeof(*m_words));  // one call: 800 KB are cleared on every load
 }
 
 int RecipeTable::WordsPerItem() const {
