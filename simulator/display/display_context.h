@@ -1,0 +1,32 @@
+#pragma once
+// What every display handler works with: the value access of the panel, the project tables, the
+// current part record, the per-type part lists and blink states. The main window owns all of it; a
+// popup window passes its own objects but the main window's context.
+
+#include "engine/model/draw_object.h"
+#include "simulator/display/part_list.h"
+#include "simulator/memory/evaluate_part.h"
+#include "simulator/shell/project/part_config.h"
+#include "simulator/shell/project/part_preparation.h"
+
+namespace sim {
+
+struct DisplayContext {
+    ValueAccess& access;
+    EvaluationTables tables;
+    PartRecord& current;  // the part whose lines are loaded
+    PartLists& lists;
+    BlinkStates& blink;
+    const PreparedParts& prepared;  // the bit-lamp reference number and the start-up lists
+};
+
+// The refresh handler of one part type: load, evaluate, decide visibility, draw.
+using RefreshHandler = void (*)(DisplayContext& context, engine::DrawObject& part);
+
+// The handler of `type`, or nullptr for a type the refresh cycle does not redraw (yet).
+RefreshHandler RefreshHandlerFor(int type);
+
+// One tick of the blink timer over the lists the last refresh tick left.
+void BlinkPass(DisplayContext& context);
+
+}  // namespace sim
