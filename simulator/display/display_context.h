@@ -20,11 +20,19 @@ struct DisplayContext {
     const PreparedParts& prepared;  // the bit-lamp reference number and the start-up lists
 };
 
-// The refresh handler of one part type: load, evaluate, decide visibility, draw.
+// The refresh handler of one part type: load, evaluate, decide visibility, draw. Every property the
+// handler owns is written on every call, changed or not.
 using RefreshHandler = void (*)(DisplayContext& context, engine::DrawObject& part);
 
 // The handler of `type`, or nullptr for a type the refresh cycle does not redraw (yet).
 RefreshHandler RefreshHandlerFor(int type);
+
+// One blink step of picture `picture` of `part`, which is entry `entry` of the list of `type`. The
+// part's lines are loaded first (it becomes the current part); the colours are its lines
+// `firstColourLine` and `secondColourLine`. A picture showing its own colours gets background = second,
+// text = first; one showing swapped colours gets them back. Indices outside the blink table do nothing.
+void Blink(DisplayContext& context, int type, engine::DrawObject& part, int entry, int picture,
+           int firstColourLine, int secondColourLine);
 
 // One tick of the blink timer over the lists the last refresh tick left.
 void BlinkPass(DisplayContext& context);
