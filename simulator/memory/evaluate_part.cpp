@@ -88,6 +88,22 @@ void EvaluateBitSwitch(Evaluator& e) {
     e.Run({{16, kBitRead, kScratchControlA}, {21, kBitRead, kScratchControlB}});
 }
 
+// Bit lamp: line 18 names the bit's source, the bit itself or a bit of a 16- or 32-bit word; the word
+// is read whole so the lamp can pick any of its bits.
+void EvaluateBitLamp(Evaluator& e) {
+    enum BitSource { kBitItself = 0, kBitOfWord = 1, kBitOfDoubleWord = 2 };
+    switch (e.Line(18)) {
+        case kBitItself:
+            return e.One(20, kBit, kScratchValue);
+        case kBitOfWord:
+            return e.One(20, 0, kScratchValue);
+        case kBitOfDoubleWord:
+            return e.One(20, 1, kScratchValue);
+        default:
+            return;  // an unknown source shows the lamp OFF
+    }
+}
+
 void EvaluateNumericInput(Evaluator& e) {
     e.Run({{19, 15, 13}});
     if (e.Line(24) == 1) e.Run({{25, 15, kScratchValue}});
@@ -195,7 +211,7 @@ void VisitPartRegisters(int partType, const PartConfig& config, ValueAccess& acc
         case 13:
             return EvaluateAsciiInput(e);
         case 14:
-            return e.BitOrValue(20, 18, kScratchValue);
+            return EvaluateBitLamp(e);
         case 15:
             return e.Run({{525, 523, kScratchValue}});
         case 16:

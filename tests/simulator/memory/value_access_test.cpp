@@ -124,15 +124,19 @@ TEST_F(ValueAccessTest, EvaluatePartLeavesEachTypesValuesAtItsOffsets) {
     memory.WriteBit(Area::M, 3, true);
     EvaluationTables none;
 
-    // Bit lamp: a bit when line 18 is 0, else a value in that format.
+    // Bit lamp: the bit itself (line 18 = 0), or the 16-bit (1) or 32-bit (2) word it is a bit of.
     std::map<int, std::string> lamp;
     Group(lamp, 20, 0, "LB", "7");
     EvaluatePart(14, Lines(lamp, 80), access, none);
     EXPECT_EQ(Scratch(1, 7), 1);
     Group(lamp, 20, 0, "LW", "10");
-    lamp[18] = "2";
+    lamp[18] = "1";
     EvaluatePart(14, Lines(lamp, 80), access, none);
     EXPECT_EQ(Scratch(1, 2), -28108);
+    Group(lamp, 20, 0, "LW", "20");
+    lamp[18] = "2";
+    EvaluatePart(14, Lines(lamp, 80), access, none);
+    EXPECT_EQ(Scratch(1, 3), -2);  // bits 16 to 31 are read too
 
     // Numeric display: the format of line 14, 16 or 32 bits.
     std::map<int, std::string> display;
