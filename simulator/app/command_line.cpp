@@ -41,8 +41,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
             return std::nullopt;
         }
     }
-    if (line.headless && (line.project.empty() || line.script.empty())) {
-        error = "--headless needs --project and --script";
+    if (line.headless && line.script.empty()) {
+        error = "--headless needs --script";
         return std::nullopt;
     }
     return line;

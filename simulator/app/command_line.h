@@ -2,7 +2,8 @@
 // The simulator's command line.
 //   hmisim                                   started by the design tool: reads "Temp.dat" next to it
 //   hmisim --project FILE.pnl [--model N] [--mode 1|2]            a window on a project
-//   hmisim --headless --project FILE.pnl [--model N] [--mode 1|2] --script FILE
+//   hmisim --headless [--project FILE.pnl [--model N] [--mode 1|2]] --script FILE
+// Without --project the hand-off file decides, headless as well.
 // --converters DIR names the folder of the converter libraries (default: the working folder).
 
 #include <optional>

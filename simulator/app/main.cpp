@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "simulator/app/command_line.h"
 #include "simulator/app/touch_handlers.h"
@@ -20,17 +21,41 @@ namespace {
 
 constexpr int kBadRun = 2;
 
-int RunHeadless(const sim::CommandLine& line) {
+// The project, model and mode: from the command line, or from the hand-off file next to the program.
+// Nothing when there is no hand-off file; an empty project path when its first line is empty.
+std::optional<sim::PanelOptions> PanelOptionsOf(const sim::CommandLine& line,
+                                                const std::string& programFolder) {
+    sim::PanelOptions options{line.project, line.model, line.mode == '2', line.converters};
+    if (!line.handOff) return options;
+    sim::HandOff handOff;
+    switch (sim::ReadHandOff(programFolder, handOff)) {
+        case sim::HandOffResult::Missing:
+            return std::nullopt;
+        case sim::HandOffResult::EmptyProject:
+            options.projectPath.clear();
+            return options;
+        case sim::HandOffResult::Ready:
+            return sim::PanelOptions{handOff.projectPath, handOff.model, handOff.Online(), line.converters};
+    }
+    return std::nullopt;
+}
+
+int RunHeadless(const sim::CommandLine& line, const std::string& programFolder) {
     std::ifstream script(line.script);
     if (!script) {
         std::fprintf(stderr, "hmisim: cannot read the script %s\n", line.script.c_str());
+        return kBadRun;
+    }
+    auto options = PanelOptionsOf(line, programFolder);
+    if (!options || options->projectPath.empty()) {
+        std::fprintf(stderr, "hmisim: no project: give --project or a hand-off file %s\n", sim::kHandOffFile);
         return kBadRun;
     }
     sim::HeadlessHost host;
     sim::Panel panel(host);
     sim::InstallTouchHandlers(panel);
     std::string error;
-    if (!panel.Start({line.project, line.model, line.mode == '2', line.converters}, &error)) {
+    if (!panel.Start(*options, &error)) {
         std::fprintf(stderr, "hmisim: %s\n", error.c_str());
         return kBadRun;
     }
@@ -44,20 +69,9 @@ int RunHeadless(const sim::CommandLine& line) {
 }
 
 int RunWindow(const sim::CommandLine& line, const std::string& programFolder) {
-    sim::PanelOptions options{line.project, line.model, line.mode == '2', line.converters};
-    if (line.handOff) {
-        sim::HandOff handOff;
-        switch (sim::ReadHandOff(programFolder, handOff)) {
-            case sim::HandOffResult::Missing:
-                return 0;  // nothing to show: the window closes at once
-            case sim::HandOffResult::EmptyProject:
-                options.projectPath.clear();
-                break;
-            case sim::HandOffResult::Ready:
-                options = {handOff.projectPath, handOff.model, handOff.Online(), "."};
-                break;
-        }
-    }
+    auto found = PanelOptionsOf(line, programFolder);
+    if (!found) return 0;  // no hand-off file: nothing to show, the window closes at once
+    const sim::PanelOptions& options = *found;
     sim::QtHost host;
     sim::Panel panel(host);
     sim::InstallTouchHandlers(panel);
@@ -89,5 +103,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::string programFolder =
         std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()).parent_path().string();
-    return line->headless ? RunHeadless(*line) : RunWindow(*line, programFolder);
+    return line->headless ? RunHeadless(*line, programFolder) : RunWindow(*line, programFolder);
 }
