@@ -14,26 +14,41 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "simulator/shell/panel/skin.h"
 
 namespace {
 
-// The panel models' skins: file, drawing area position and size, and the label on the bezel.
+// One skin bitmap to draw: the simulator's own skin table gives its file and screen place.
 struct Skin {
-    const char* file;
+    std::string file;
     int x, y, width, height;
-    const char* label;
+    std::string label;
 };
 
-constexpr Skin kSkins[] = {
-    {"10.4A.bmp", 135, 139, 800, 600, "10.4\"  800 x 600"},
-    {"10.4.bmp", 110, 112, 640, 480, "10.4\"  640 x 480"},
-    {"7.bmp", 139, 111, 800, 480, "7\"  800 x 480"},
-    {"5.7.bmp", 109, 108, 640, 480, "5.7\"  640 x 480"},
-    {"4.3.bmp", 81, 62, 480, 272, "4.3\"  480 x 272"},
-    {"4.3p.bmp", 57, 81, 272, 480, "4.3\"  272 x 480"},
-    {"3.5.bmp", 55, 53, 320, 240, "3.5\"  320 x 240"},
-    {"3.5p.bmp", 52, 55, 240, 320, "3.5\"  240 x 320"},
-};
+// Every bitmap of the simulator's skin table once, with a label of its size and resolution.
+std::vector<Skin> SkinsToDraw() {
+    std::vector<Skin> skins;
+    for (int model = 0; model <= 17; ++model) {
+        for (int orientation : {0, 1}) {
+            auto skin = sim::SkinFor(model, orientation);
+            if (!skin) continue;
+            std::string file = std::filesystem::path(skin->bitmap).filename().string();
+            bool known = false;
+            for (const Skin& drawn : skins) known = known || drawn.file == file;
+            if (known) continue;
+            std::string inches = file.substr(0, file.find_first_not_of("0123456789."));
+            if (!inches.empty() && inches.back() == '.') inches.pop_back();
+            skins.push_back(
+                {file, skin->x, skin->y, skin->width, skin->height,
+                 inches + "\"  " + std::to_string(skin->width) + " x " + std::to_string(skin->height)});
+        }
+    }
+    return skins;
+}
 
 // Behind the rounded corners: the neutral grey of a desktop.
 const QColor kDesk(200, 202, 206);
@@ -75,7 +90,8 @@ QImage DrawSkin(const Skin& skin) {
     font.setPixelSize(std::clamp(static_cast<int>(margin / 4), 11, 18));
     p.setFont(font);
     p.setPen(kLabel);
-    p.drawText(QRectF(0, marginTop + inset, width, margin - inset), Qt::AlignCenter, skin.label);
+    p.drawText(QRectF(0, marginTop + inset, width, margin - inset), Qt::AlignCenter,
+               QString::fromStdString(skin.label));
     const QPointF lamp(width - skin.x / 2.0, marginTop + margin / 2.0 + inset / 2);
     QRadialGradient glow(lamp, 7);
     glow.setColorAt(0, QColor(120, 240, 150));
@@ -164,7 +180,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = true;
-    for (const Skin& skin : kSkins) ok = Save(DrawSkin(skin), folder, skin.file) && ok;
+    for (const Skin& skin : SkinsToDraw()) ok = Save(DrawSkin(skin), folder, skin.file.c_str()) && ok;
     ok = Save(DrawOnlineStatus(), folder, "onlineworring.bmp") && ok;
     return ok ? 0 : 1;
 }
