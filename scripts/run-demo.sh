@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
-# Builds the release tree and shows the bundled demo project: for now page 0 of the demo drawing is
-# rendered to a PNG, whose path is printed.
+# Builds the release tree and runs the simulator on the demo project, started the way the design tool
+# starts it: a hand-off file "Temp.dat" next to the program names the project, model 1 (a 640 x 480
+# panel), offline. With a display the panel opens in a window; without one it runs headless for a few
+# seconds and writes a screenshot of the panel, whose path is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-out=$PWD/build/demo-page0.png
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} build/default/run/pnl render demo/demo.pnl 0 "$out"
-echo "$out"
+run=$PWD/build/default/run
+printf '%s\r\n11\r\n' "$run/demo/demo.pnl" > "$run/Temp.dat"
+cd "$run"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
+    exec ./hmisim
+fi
+shot=$run/demo-panel.png
+script=$(mktemp)
+trap 'rm -f "$script"' EXIT
+printf 'wait 3000\nscreenshot %s\n' "$shot" > "$script"
+./hmisim --headless --script "$script"
+echo "$shot"
