@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/scratch_folder.h"
 #include "tools/projectbuilder/drawing_builder.h"
 #include "tools/projectbuilder/parts.h"
 #include "tools/projectbuilder/project_texts.h"
@@ -24,9 +25,7 @@ enum FixtureObject { kBlinkingLamp = 0, kWordBitLamp = 1, kMultistate = 2, kSwit
 constexpr int kRed = 255, kGreen = 65280;
 
 fs::path Folder() {
-    fs::path folder = fs::temp_directory_path() / "hmisim_script_test";
-    fs::create_directories(folder);
-    return folder;
+    return test_support::ScratchFolder();
 }
 
 // A lamp blinking while OFF (red background, green caption), a lamp on bit 3 of LW20, a 3-state lamp

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "simulator/shell/panel/skin.h"
+#include "tests/support/scratch_folder.h"
 
 namespace sim {
 namespace {
@@ -27,11 +28,7 @@ TEST(HandOff, ModelAndModeFromTheSecondLine) {
 
 class HandOffFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() / "hand_off_test";
-        std::filesystem::create_directories(folder);
-        std::filesystem::remove(folder / kHandOffFile);
-    }
+    void SetUp() override { folder = test_support::ScratchFolder(); }
     void Write(const std::string& text) { std::ofstream(folder / kHandOffFile) << text; }
 
     std::filesystem::path folder;

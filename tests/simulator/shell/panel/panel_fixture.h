@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
 #include "tools/projectbuilder/drawing_builder.h"
 #include "tools/projectbuilder/parts.h"
 #include "tools/projectbuilder/project_texts.h"
@@ -47,7 +48,7 @@ inline std::string WritePanelFixture(const std::string& fileName) {
     lamp.off.text = "OFF";
     lamp.on.text = "ON";
     drawing.Add(0, BitLamp(lamp));
-    auto path = (std::filesystem::temp_directory_path() / fileName).string();
+    auto path = (test_support::ScratchFolder() / fileName).string();
     std::string error;
     drawing.Write(path, error);
     return path;

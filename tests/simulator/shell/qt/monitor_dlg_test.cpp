@@ -13,6 +13,7 @@
 #include "simulator/shell/panel/panel.h"
 #include "simulator/shell/qt/qt_host.h"
 #include "tests/simulator/shell/panel/panel_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace sim {
 namespace {
@@ -23,7 +24,7 @@ class MonitorDlgTest : public ::testing::Test {
   protected:
     void SetUp() override {
         // A working folder with the model-1 skin: 860 x 704, the screen at (110, 112).
-        folder = std::filesystem::temp_directory_path() / "monitor_dlg_test";
+        folder = test_support::ScratchFolder();
         std::filesystem::create_directories(folder / "bitmap");
         QImage skin(860, 704, QImage::Format_RGB32);
         skin.fill(QColor(40, 40, 48));
