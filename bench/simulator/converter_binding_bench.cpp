@@ -5,21 +5,20 @@
 #include <benchmark/benchmark.h>
 
 #include "simulator/memory/converter_binding.h"
+#include "tests/support/fake_host.h"
 
 namespace {
 
-class QuietHost : public sim::Host {
-  public:
-    void SetTimer(int, int, std::function<void()>) override {}
-    void KillTimer(int) override {}
-    void MessageBox(const std::string&) override { ++missing; }
-    void Beep(int, int) override {}
-    sim::CursorPoint CursorPosition() override { return {}; }
-    sim::LocalTime GetLocalTime() override { return {}; }
-    void SetLocalTime(const sim::LocalTime&) override {}
+using QuietHost = sim::FakeHost;
+}
+sim::LocalTime GetLocalTime() override {
+    return {};
+}
+void SetLocalTime(const sim::LocalTime&) override {}
 
-    int missing = 0;
-};
+int missing = 0;
+}
+;
 
 void ReadRegister(benchmark::State& state, sim::ConverterBinding::Loading loading) {
     QuietHost host;
@@ -31,7 +30,7 @@ void ReadRegister(benchmark::State& state, sim::ConverterBinding::Loading loadin
         binding.Valuate(memory, name, 100, 1, 0, 0, 0);
         benchmark::DoNotOptimize(memory.ScratchValue(1, 0));
     }
-    if (host.missing > 0) state.SkipWithError("Regpeek.dll not found in the run folder");
+    if (host.messages.size() > 0) state.SkipWithError("Regpeek.dll not found in the run folder");
 }
 
 void BM_ValuateCached(benchmark::State& state) {

@@ -8,6 +8,8 @@
 
 namespace sim {
 
+class ModalWindow;
+
 // A local date and time as the panel sees it.
 struct LocalTime {
     int year = 2000, month = 1, day = 1;
@@ -20,7 +22,7 @@ struct CursorPoint {
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Arms (or re-arms) timer `id` to call `onTick` every `periodMs` milliseconds on the window thread.
@@ -34,6 +36,9 @@ public:
     virtual void Beep(int frequencyHz, int durationMs) = 0;
 
     virtual CursorPoint CursorPosition() = 0;
+
+    // Shows `window` modally and returns when it has closed (the popup keyboards). Timers keep running.
+    virtual void RunModal(ModalWindow& window) = 0;
 
     // The panel's local clock. Setting it moves only the panel's clock (an offset kept by the host),
     // never the workstation's.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/pnl/codepage.h"
+#include "simulator/shell/modal_window.h"
 
 namespace sim {
 namespace {
@@ -57,6 +58,11 @@ void HeadlessHost::MessageBox(const std::string& text) {
 
 void HeadlessHost::Beep(int, int) {
     ++m_beeps;
+}
+
+void HeadlessHost::RunModal(ModalWindow& window) {
+    if (m_modalDriver) m_modalDriver(window);
+    if (!window.Closed()) window.OnEscape();
 }
 
 LocalTime HeadlessHost::GetLocalTime() {

@@ -25,6 +25,9 @@ class HeadlessHost : public Host {
     void MessageBox(const std::string& text) override;
     void Beep(int frequencyHz, int durationMs) override;
     CursorPoint CursorPosition() override { return m_cursor; }
+    // Hands the window to the modal driver (the script runner plays its key commands into it); without
+    // a driver the window is cancelled at once, as if Escape had been pressed.
+    void RunModal(ModalWindow& window) override;
     LocalTime GetLocalTime() override;
     void SetLocalTime(const LocalTime& time) override;
 
@@ -35,6 +38,7 @@ class HeadlessHost : public Host {
     bool TimerArmed(int id) const { return m_timers.count(id) != 0; }
 
     void SetCursor(int x, int y) { m_cursor = {x, y}; }
+    void SetModalDriver(std::function<void(ModalWindow&)> driver) { m_modalDriver = std::move(driver); }
     // Message boxes shown since the last call.
     std::vector<std::string> TakeMessages();
     int Beeps() const { return m_beeps; }
@@ -53,6 +57,7 @@ class HeadlessHost : public Host {
     std::time_t m_startSeconds = 0;  // the panel clock at virtual time 0, as a calendar count
     std::int64_t m_clockOffsetMs = 0;
     CursorPoint m_cursor;
+    std::function<void(ModalWindow&)> m_modalDriver;
     std::vector<std::string> m_messages;
     int m_beeps = 0;
     bool m_echo = true;

@@ -11,6 +11,7 @@
 #include "engine/pnl/codepage.h"
 #include "simulator/memory/data_format.h"
 #include "simulator/shell/headless/headless_host.h"
+#include "simulator/shell/modal_window.h"
 #include "simulator/shell/panel/panel.h"
 
 namespace sim {
@@ -75,19 +76,64 @@ bool ScriptRunner::Expect(bool held, const Line& line, const std::string& detail
 
 int ScriptRunner::Run(std::istream& script, const std::string& name) {
     m_name = name;
+    m_script = &script;
+    m_host.SetModalDriver([this](ModalWindow& window) { DriveModal(window); });
+    Line line;
+    while (!m_bad && NextLine(line))
+        if (!Execute(line)) m_bad = true;
+    m_host.SetModalDriver(nullptr);
+    return m_bad ? 2 : m_failed ? 1 : 0;
+}
+
+bool ScriptRunner::NextLine(Line& line) {
     std::string text;
-    for (int number = 1; std::getline(script, text); ++number) {
+    while (std::getline(*m_script, text)) {
+        ++m_lineNumber;
         if (auto hash = text.find('#'); hash != std::string::npos) text.erase(hash);
         if (!text.empty() && text.back() == '\r') text.pop_back();
-        Line line{number, {}, {}};
+        line = Line{m_lineNumber, {}, {}};
         std::istringstream words(text);
         for (std::string word; words >> word;) line.words.push_back(word);
         if (line.words.empty()) continue;
         auto start = text.find(line.words[0]) + line.words[0].size();
         line.rest = text.substr(std::min(text.size(), text.find_first_not_of(" \t", start)));
-        if (!Execute(line)) return 2;
+        return true;
     }
-    return m_failed ? 1 : 0;
+    return false;
+}
+
+void ScriptRunner::DriveModal(ModalWindow& window) {
+    m_open.push_back(&window);
+    Line line;
+    while (!m_bad && !window.Closed()) {
+        if (!NextLine(line)) {
+            m_err << m_name << ":" << m_lineNumber << ": the script ended with a keyboard open\n";
+            m_bad = true;
+        } else if (!Execute(line)) {
+            m_bad = true;
+        }
+    }
+    m_open.pop_back();
+    // A bad run cancels whatever is still open, so the panel unwinds to the end of the run.
+    if (!window.Closed()) window.OnEscape();
+}
+
+bool ScriptRunner::Key(const Line& line) {
+    if (line.words.size() != 2) return Bad(line, "usage: key NAME");
+    if (m_open.empty()) return Bad(line, "no keyboard is open");
+    ModalWindow& window = *m_open.back();
+    const std::string& name = line.words[1];
+    if (name == "Escape") {
+        window.OnEscape();
+        return true;
+    }
+    engine::Page* page = window.View().CurrentPage();
+    engine::DrawObject* key = page ? page->FindObject(name) : nullptr;
+    if (!key) return Bad(line, "the keyboard has no key \"" + name + "\"");
+    page->GetSelection().Clear();
+    page->GetSelection().Add(key);
+    window.OnClick();
+    return true;
 }
 
 bool ScriptRunner::Execute(const Line& line) {
@@ -125,6 +171,9 @@ bool ScriptRunner::Execute(const Line& line) {
         m_host.Advance(ms);
         return true;
     }
+    bool pointer = command == "touch" || command == "click" || command == "release";
+    if (pointer && !m_open.empty())
+        return Bad(line, "a keyboard is open: only key, wait and checks until it closes");
     if (command == "touch" || command == "click") {
         long long x = 0, y = 0;
         if (!argumentCount(2, 2) || !integer(1, x) || !integer(2, y))
@@ -139,12 +188,7 @@ bool ScriptRunner::Execute(const Line& line) {
         m_panel.Release();
         return true;
     }
-    if (command == "key") {
-        if (!argumentCount(1, 1)) return Bad(line, "usage: key NAME");
-        std::string error = "no keyboard is open";
-        if (!m_keyPress || !m_keyPress(w[1], error)) return Bad(line, error);
-        return true;
-    }
+    if (command == "key") return Key(line);
     if (command == "set") {
         Cell c{};
         double value = 0;

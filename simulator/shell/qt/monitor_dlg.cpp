@@ -48,7 +48,8 @@ void MonitorDlg::ApplySkin() {
 
 bool MonitorDlg::IsOurs(QObject* watched) const {
     auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && (widget == this || isAncestorOf(widget));
+    // Only the main window's own widgets: a keyboard dialog is a child window with its own clicks.
+    return widget && widget->window() == this;
 }
 
 bool MonitorDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "engine/pnl/codepage.h"
+#include "simulator/shell/modal_window.h"
+#include "simulator/shell/qt/modal_dialog.h"
 
 namespace sim {
 
@@ -38,6 +40,13 @@ void QtHost::MessageBox(const std::string& text) {
     QString message = QString::fromStdString(engine::CodePageToUtf8(text));
     std::fprintf(stderr, "message box: %s\n", message.toUtf8().constData());
     QMessageBox::information(m_window, QStringLiteral("Monitor"), message, QMessageBox::Ok);
+}
+
+void QtHost::RunModal(ModalWindow& window) {
+    ModalDialog dialog(window, m_window);
+    if (onModalShown) QTimer::singleShot(0, &dialog, [this, &dialog] { onModalShown(dialog); });
+    dialog.exec();
+    if (!window.Closed()) window.OnEscape();
 }
 
 void QtHost::Beep(int frequencyHz, int durationMs) {

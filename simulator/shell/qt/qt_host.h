@@ -26,6 +26,7 @@ class QtHost : public QObject, public Host {
     void MessageBox(const std::string& text) override;
     void Beep(int frequencyHz, int durationMs) override;
     CursorPoint CursorPosition() override { return {m_cursor.x(), m_cursor.y()}; }
+    void RunModal(ModalWindow& window) override;
     LocalTime GetLocalTime() override;
     void SetLocalTime(const LocalTime& time) override;
 
@@ -33,6 +34,8 @@ class QtHost : public QObject, public Host {
     void SetWindow(QWidget* window) { m_window = window; }
     // The press position in the main window's client coordinates, recorded by the window.
     void SetCursor(QPoint client) { m_cursor = client; }
+    // Called with each modal dialog once it is shown (a window test clicks its keys there).
+    std::function<void(class ModalDialog&)> onModalShown;
     // Runs after every timer tick (the window repaints the panel there).
     std::function<void()> afterTick;
 
