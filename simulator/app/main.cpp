@@ -25,7 +25,7 @@ constexpr int kBadRun = 2;
 // Nothing when there is no hand-off file; an empty project path when its first line is empty.
 std::optional<sim::PanelOptions> PanelOptionsOf(const sim::CommandLine& line,
                                                 const std::string& programFolder) {
-    sim::PanelOptions options{line.project, line.model, line.mode == '2', line.converters};
+    sim::PanelOptions options{line.project, line.model, line.mode == '2', line.converters, programFolder};
     if (!line.handOff) return options;
     sim::HandOff handOff;
     switch (sim::ReadHandOff(programFolder, handOff)) {
@@ -35,7 +35,8 @@ std::optional<sim::PanelOptions> PanelOptionsOf(const sim::CommandLine& line,
             options.projectPath.clear();
             return options;
         case sim::HandOffResult::Ready:
-            return sim::PanelOptions{handOff.projectPath, handOff.model, handOff.Online(), line.converters};
+            return sim::PanelOptions{handOff.projectPath, handOff.model, handOff.Online(), line.converters,
+                                     programFolder};
     }
     return std::nullopt;
 }

@@ -25,6 +25,7 @@ EvaluationTables Panel::Evaluation() const {
 bool Panel::Start(const PanelOptions& options, std::string* error) {
     m_online = options.online;
     m_model = options.model;
+    m_programFolder = options.programFolder;
     m_converters = std::make_unique<ConverterBinding>(m_host, options.converterFolder);
     m_access = std::make_unique<ValueAccess>(m_memory, *m_converters, m_queue);
     m_display = std::make_unique<DisplayContext>(

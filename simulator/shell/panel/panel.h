@@ -13,6 +13,7 @@
 #include "simulator/memory/panel_memory.h"
 #include "simulator/memory/value_access.h"
 #include "simulator/memory/write_queue.h"
+#include "simulator/operate/entry_state.h"
 #include "simulator/shell/host.h"
 #include "simulator/shell/panel/momentary_press.h"
 #include "simulator/shell/panel/skin.h"
@@ -25,6 +26,7 @@ struct PanelOptions {
     int model = 0;
     bool online = false;
     std::string converterFolder = ".";  // where Areamap.dll, Addrmap.dll and Regpeek.dll are
+    std::string programFolder = ".";    // where the keyboard drawing "keypads.pnl" is
 };
 
 // Timer ids and periods of the main window.
@@ -79,6 +81,9 @@ class Panel {
     ProjectTables& Tables() { return *m_tables; }
     DisplayContext& Display() { return *m_display; }
     MomentaryPress& Momentary() { return m_momentary; }
+    EntryState& Entry() { return m_entry; }
+    // The folder of the simulator program, where the keyboard drawing "keypads.pnl" is.
+    const std::string& ProgramFolder() const { return m_programFolder; }
 
     bool Online() const { return m_online; }
     int Model() const { return m_model; }
@@ -130,6 +135,8 @@ class Panel {
     std::unique_ptr<BlinkStates> m_blink;
     std::unique_ptr<DisplayContext> m_display;
     MomentaryPress m_momentary;
+    EntryState m_entry;
+    std::string m_programFolder;
     std::array<TouchHandler, 100> m_touchHandlers{};
 
     bool m_started = false;
