@@ -263,6 +263,13 @@ bool ScriptRunner::Execute(const Line& line) {
             seen = seen || engine::CodePageToUtf8(message) == line.rest;
         return Expect(seen, line, "no message box \"" + line.rest + "\"");
     }
+    if (command == "expect-queue") {
+        long long count = 0;
+        if (!argumentCount(1, 1) || !integer(1, count)) return Bad(line, "usage: expect-queue N");
+        int waiting = m_panel.Queue().Count();
+        return Expect(waiting == count, line,
+                      std::to_string(waiting) + " write requests are queued, expected " + w[1]);
+    }
     if (command == "screenshot") {
         if (!argumentCount(1, 1)) return Bad(line, "usage: screenshot FILE.png");
         std::string error = "screenshots are not available in this run";

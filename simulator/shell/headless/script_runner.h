@@ -10,6 +10,7 @@
 //   print AREA INDEX [COUNT] [FORMAT] print values on the output, one "AREA INDEX VALUE" per line
 //   screenshot FILE.png               the panel with its skin
 //   expect-message TEXT               the host showed that message box since the last check
+//   expect-queue N                    N PLC write requests are waiting in the write queue
 // The result is 0 when every expectation held, 1 when one failed, 2 for a bad script.
 
 #include <functional>

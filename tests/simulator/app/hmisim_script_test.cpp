@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/support/scratch_folder.h"
+#include "tests/support/hmisim_run.h"
 #include "tools/projectbuilder/drawing_builder.h"
 #include "tools/projectbuilder/parts.h"
 #include "tools/projectbuilder/project_texts.h"
@@ -70,26 +70,10 @@ std::string DisplayFixture() {
     return path;
 }
 
-struct ProgramRun {
-    int status = -1;
-    std::string out, err;
-};
+using ProgramRun = test_support::HmisimRun;
 
 ProgramRun Hmisim(const std::string& project, const std::string& script) {
-    fs::path folder = Folder();
-    std::ofstream(folder / "script.txt") << script;
-    std::string command = "cd " + folder.string() + " && " + HMI_RUN_DIR + "/hmisim --headless --project " +
-                          project + " --model 1 --mode 1 --converters " + HMI_RUN_DIR +
-                          " --script script.txt 2>stderr.txt";
-    ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 256> buffer;
-    while (pipe && fgets(buffer.data(), buffer.size(), pipe)) run.out += buffer.data();
-    int raw = pipe ? pclose(pipe) : -1;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream err(folder / "stderr.txt");
-    run.err.assign(std::istreambuf_iterator<char>(err), {});
-    return run;
+    return test_support::RunHmisim(project, script);
 }
 
 std::string Prop(int object, const std::string& path, const std::string& value) {
