@@ -78,7 +78,7 @@ void Panel::Stop() {
     for (int id = kTimerRefresh; id <= kTimerSystem; ++id) m_host.KillTimer(id);
     m_touched = nullptr;
     m_current.object = nullptr;
-    m_momentary = MomentaryPress{};
+    m_bitSwitches.hold = MomentaryHold{};
     m_started = false;
 }
 

@@ -13,9 +13,9 @@
 #include "simulator/memory/panel_memory.h"
 #include "simulator/memory/value_access.h"
 #include "simulator/memory/write_queue.h"
+#include "simulator/operate/bit_switch_state.h"
 #include "simulator/operate/entry_state.h"
 #include "simulator/shell/host.h"
-#include "simulator/shell/panel/momentary_press.h"
 #include "simulator/shell/panel/skin.h"
 #include "simulator/shell/project/project_tables.h"
 
@@ -62,13 +62,15 @@ class Panel {
 
     // A touch at the cursor position the host reports (client coordinates of the main window).
     void Touch();
-    // Left button released: ends a pending momentary press.
+    // Left button released: ends a pending momentary press (through the release handler).
     void Release();
     // Shows page `page` (its screen attribute, the poll list when online).
     void ShowScreen(int page);
 
     // Installs the operating handler of `type` (the operating parts register theirs at start).
     void SetTouchHandler(int type, TouchHandler handler);
+    // Installs what a left-button release does (the momentary bit switch's release).
+    void SetReleaseHandler(void (*handler)(Panel&)) { m_releaseHandler = handler; }
 
     // One tick of timer `id`: the refresh cycle.
     void OnTimer(int id);
@@ -80,7 +82,7 @@ class Panel {
     WriteQueue& Queue() { return m_queue; }
     ProjectTables& Tables() { return *m_tables; }
     DisplayContext& Display() { return *m_display; }
-    MomentaryPress& Momentary() { return m_momentary; }
+    BitSwitchState& BitSwitches() { return m_bitSwitches; }
     EntryState& Entry() { return m_entry; }
     // The folder of the simulator program, where the keyboard drawing "keypads.pnl" is.
     const std::string& ProgramFolder() const { return m_programFolder; }
@@ -117,9 +119,10 @@ class Panel {
     // Makes `part` the current part and loads its configuration lines.
     void LoadPart(engine::DrawObject* part);
     const PartConfig& CurrentConfig() const { return m_current.config; }
+    // The project tables EvaluatePart reads for the alarm and system part types.
+    EvaluationTables Evaluation() const;
 
   private:
-    EvaluationTables Evaluation() const;
 
     Host& m_host;
     engine::View m_view;
@@ -134,7 +137,8 @@ class Panel {
     std::unique_ptr<PartLists> m_lists;
     std::unique_ptr<BlinkStates> m_blink;
     std::unique_ptr<DisplayContext> m_display;
-    MomentaryPress m_momentary;
+    BitSwitchState m_bitSwitches;
+    void (*m_releaseHandler)(Panel&) = nullptr;
     EntryState m_entry;
     std::string m_programFolder;
     std::array<TouchHandler, 100> m_touchHandlers{};

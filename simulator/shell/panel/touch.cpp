@@ -1,6 +1,6 @@
 // Touches: a left-button press on the drawing finds the touchable part under it, checks whether it
-// may be operated, runs the type's handler and writes the part's notification bit; the release ends a
-// momentary press.
+// may be operated, runs the type's handler and writes the part's notification bit; the release runs
+// the release handler (the momentary bit switch).
 
 #include <cmath>
 
@@ -31,12 +31,6 @@ const TouchLines* TouchLinesOf(int type) {
     for (const TouchLines& lines : kTouchLines)
         if (lines.type == type) return &lines;
     return nullptr;
-}
-
-// Redraws a bit switch's two pictures from its operated bit.
-void ShowBitState(engine::DrawObject& part, bool on) {
-    part.SetProperty("SHAPE1.visible", on);
-    part.SetProperty("SHAPE0.visible", !on);
 }
 
 }  // namespace
@@ -76,9 +70,8 @@ void Panel::WriteNotification(int flag, const AddressGroup& group, int value) {
     RegisterAddress address = m_access->Resolve(group);
     auto area = AreaFromName(address.area);
     if (!area || Info(*area).kind != AreaKind::Bit) return;
+    // Memory only: the operating handlers queue the PLC half of the notification themselves.
     m_memory.WriteBit(*area, address.index, value != 0);
-    if (address.link == 1 || address.link == 2)
-        m_access->QueueBit(address.link, address.station, address.registerName, address.index, value != 0);
 }
 
 void Panel::Touch() {
@@ -111,21 +104,7 @@ void Panel::Touch() {
 }
 
 void Panel::Release() {
-    if (!m_momentary.pending) return;
-    MomentaryPress press = m_momentary;
-    m_momentary = MomentaryPress{};
-    auto write = [&](const MomentaryBit& bit) {
-        if (auto area = AreaFromName(bit.area); area && Info(*area).kind == AreaKind::Bit)
-            m_memory.WriteBit(*area, bit.index, press.releaseValue);
-        if (bit.link == 1 || bit.link == 2)
-            m_access->QueueBit(bit.link, bit.station, bit.registerName, bit.index, press.releaseValue);
-    };
-    write(press.bit);
-    if (press.hasSecondBit) write(press.secondBit);
-    if (!press.part) return;
-    LoadPart(press.part);
-    EvaluatePart(press.partType, m_current.config, *m_access, Evaluation());
-    ShowBitState(*press.part, m_memory.ScratchValue(kScratchTouchBit, 7) != 0);
+    if (m_started && m_releaseHandler) m_releaseHandler(*this);
 }
 
 }  // namespace sim

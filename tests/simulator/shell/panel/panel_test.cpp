@@ -147,23 +147,5 @@ TEST_F(PanelTest, SystemWordsReportLevelPasswordsAndClock) {
     EXPECT_EQ(memory.ReadWord(Area::LW, 4027).value, 5);       // scan time
 }
 
-TEST_F(PanelTest, ReleaseEndsAPendingMomentaryPress) {
-    engine::DrawObject* part = panel.View().CurrentPage()->FindObject("First");
-    panel.Memory().WriteBit(Area::LB, 1, true);
-    MomentaryPress& press = panel.Momentary();
-    press.pending = true;
-    press.part = part;
-    press.partType = 1;
-    press.bit = {"LB", 1, "LB", 0, 0};
-    press.releaseValue = false;
-    panel.Release();
-    EXPECT_FALSE(Bit(1));
-    EXPECT_FALSE(panel.Momentary().pending);
-    EXPECT_EQ(part->GetProperty("SHAPE0.visible"), engine::Variant(true));
-    panel.Memory().WriteBit(Area::LB, 1, true);
-    panel.Release();  // nothing pending: nothing changes
-    EXPECT_TRUE(Bit(1));
-}
-
 }  // namespace
 }  // namespace sim
