@@ -3,13 +3,11 @@
 #include <stdexcept>
 
 #include "engine/pnl/codepage.h"
+#include "tools/projectbuilder/part_lines.h"
 
 namespace projectbuilder {
 
 namespace {
-
-// Show condition lines: bit flag, required state, level flag, required level, address group of the bit.
-constexpr int kShowByBit = 1, kShowBitState = 2, kShowByLevel = 3, kShowLevel = 4, kShowBitGroup = 5;
 
 // The lines of a number's settings, by part type.
 struct NumberLines {
@@ -25,6 +23,9 @@ constexpr int kRangeOn = 25, kLimitSource = 26, kLowLimit = 29, kHighLimit = 30,
               kNormalBack = 45;
 // Numeric input: write group, monitor flag and group.
 constexpr int kInputWriteGroup = 19, kInputMonitor = 24, kInputMonitorGroup = 25;
+// Numeric input: range check, constant limits, limits from registers and their groups.
+constexpr int kInputLowerLimit = 38, kInputUpperLimit = 39, kInputRangeCheck = 40,
+              kInputLimitsFromRegisters = 41, kInputLowerGroup = 42, kInputUpperGroup = 47;
 // Character display and input: register group, length, byte order; the input's monitor flag.
 constexpr int kAsciiDisplayGroup = 16, kAsciiDisplayLength = 21, kAsciiDisplayOrder = 26;
 constexpr int kAsciiInputGroup = 34, kAsciiInputLength = 44, kAsciiInputMonitor = 45, kAsciiInputOrder = 51;
@@ -32,16 +33,6 @@ constexpr int kAsciiInputGroup = 34, kAsciiInputLength = 44, kAsciiInputMonitor 
 constexpr int kMessageCount = 15, kMessageWidth = 16, kMessageGroup = 17, kFirstMessage = 22,
               kMessageStride = 5;
 constexpr int kMaxMessages = 129;  // the last message's lines end within the part's 670 lines
-
-void Require(bool condition, const std::string& what) {
-    if (!condition) throw std::invalid_argument(what);
-}
-
-void ShowLines(ConfigLines& lines, const ShowCondition& show) {
-    lines.Set(kShowByBit, show.byBit ? 1 : 0).Set(kShowBitState, show.bitState);
-    lines.Set(kShowByLevel, show.byLevel ? 1 : 0).Set(kShowLevel, show.level);
-    Group(lines, kShowBitGroup, show.byBit ? show.bit : Address{});
-}
 
 void NumberFormatLines(ConfigLines& lines, const NumberLines& at, const NumberFormat& format) {
     lines.Set(at.dataType, format.dataType).Set(at.displayType, format.displayType);
@@ -52,10 +43,7 @@ void NumberFormatLines(ConfigLines& lines, const NumberLines& at, const NumberFo
 
 std::unique_ptr<engine::DrawObject> Finish(const PartFrame& frame, int type,
                                            std::span<const Picture> pictures, ConfigLines& lines) {
-    ShowLines(lines, frame.show);
-    auto part = PictureGroup(frame.name, type, frame.rect, pictures, frame.shape);
-    part->SetConfigText(lines.Text());
-    return part;
+    return FinishPart(frame, type, pictures, lines);
 }
 
 }  // namespace
@@ -83,6 +71,14 @@ std::unique_ptr<engine::DrawObject> NumericInput(const NumericInputOptions& o) {
     lines.Set(kInputMonitor, o.monitor ? 1 : 0);
     if (o.monitor) Group(lines, kInputMonitorGroup, o.monitorAddress);
     NumberFormatLines(lines, kInputNumber, o.format);
+    lines.Set(kInputRangeCheck, o.limits.check ? 1 : 0)
+        .Set(kInputLimitsFromRegisters, o.limits.fromRegisters ? 1 : 0);
+    lines.Set(kInputLowerLimit, o.limits.lower).Set(kInputUpperLimit, o.limits.upper);
+    if (o.limits.fromRegisters) {
+        Group(lines, kInputLowerGroup, o.limits.lowerRegister);
+        Group(lines, kInputUpperGroup, o.limits.upperRegister);
+    }
+    TouchConditionLines(lines, o.touch, kNumericInputTouch, o.frame.name);
     const Picture pictures[] = {o.face, Picture{}};
     return Finish(o.frame, kNumericInput, pictures, lines);
 }
@@ -102,6 +98,7 @@ std::unique_ptr<engine::DrawObject> AsciiInput(const AsciiInputOptions& o) {
     Group(lines, kAsciiInputGroup, o.write);
     lines.Set(kAsciiInputLength, o.length).Set(kAsciiInputOrder, o.highByteFirst ? 1 : 0);
     lines.Set(kAsciiInputMonitor, o.monitor ? 1 : 0);
+    TouchConditionLines(lines, o.touch, kButtonTouch, o.frame.name);
     const Picture pictures[] = {o.face, Picture{}};
     return Finish(o.frame, kAsciiInput, pictures, lines);
 }

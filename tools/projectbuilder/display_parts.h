@@ -1,8 +1,8 @@
 #pragma once
 // Builders of the parts that show register values as text: numeric display (type 16), numeric input
 // (type 12), character display (type 17), character input (type 13) and message display (type 7).
-// Each writes the lines the simulator's display side reads; the touch side of the inputs (limits,
-// notification, interlock) is left at its defaults.
+// Each writes the lines the simulator reads: the display side, and for the inputs the touch side too
+// (limits, interlock, notification).
 
 #include <memory>
 #include <string>
@@ -51,12 +51,23 @@ struct NumericDisplayOptions {
     Picture face{};
 };
 
+// The range a numeric input accepts: without a check the data type's own limits; with one the
+// constant limits or two registers. Limits are raw values (units of 10^-d).
+struct InputLimits {
+    bool check = false;
+    bool fromRegisters = false;
+    std::string lower = "0", upper = "0";  // decimal fractions
+    Address lowerRegister{}, upperRegister{};
+};
+
 struct NumericInputOptions {
     PartFrame frame{};
     Address write{};
     bool monitor = false;  // shows `monitorAddress` instead of the written register
     Address monitorAddress{};
     NumberFormat format{};
+    InputLimits limits{};
+    TouchCondition touch{};
     Picture face{};
 };
 
@@ -74,6 +85,7 @@ struct AsciiInputOptions {
     int length = 8;  // bytes
     bool highByteFirst = false;
     bool monitor = true;  // shows the register text
+    TouchCondition touch{};
     Picture face{};
 };
 

@@ -1,23 +1,10 @@
 #include "tools/projectbuilder/parts.h"
 
-#include <stdexcept>
+#include "tools/projectbuilder/part_lines.h"
 
 namespace projectbuilder {
 
 namespace {
-
-// Lines of the show condition every part has: bit flag, required state, level flag, required level,
-// and the address group of the bit.
-constexpr int kShowByBit = 1, kShowBitState = 2, kShowByLevel = 3, kShowLevel = 4, kShowBitGroup = 5;
-
-// Touch condition lines by part type; -1: the type has no such line.
-struct TouchLines {
-    int byBit, bitState, byLevel, level, bitGroup;
-    int notify, notifyValue, notifyGroup;
-};
-constexpr TouchLines kButtonTouch{10, 12, 13, 14, 16, 15, 11, 21};  // types 1, 2, 3, 4
-constexpr TouchLines kMultistateSwitchTouch{536, 538, 539, 540, 542, 541, 537, 547};
-constexpr TouchLines kCombinationKeyTouch{10, 16, 17, 18, 11, -1, -1, -1};
 
 // The blink lines of one picture: first colour, blink flag, second colour.
 struct BlinkLines {
@@ -35,7 +22,6 @@ constexpr int kLampBitSource = 18, kLampBitNumber = 19, kLampGroup = 20;
 // Multistate lamp and switch (types 15, 6): state count, word size, shown word.
 constexpr int kStateCount = 522, kStateWordSize = 523, kStateGroup = 525;
 constexpr int kMultistateSwitchWriteGroup = 531;
-constexpr int kMaxPictures = 32;
 // Bit switch (type 1): function, monitor flag, monitor equals write, write and monitor groups.
 constexpr int kBitSwitchFunction = 65, kBitSwitchMonitor = 66, kBitSwitchSameMonitor = 67,
               kBitSwitchWriteGroup = 68, kBitSwitchMonitorGroup = 73;
@@ -50,29 +36,6 @@ constexpr int kFunctionCode = 45;
 constexpr int kActionCount = 45, kActionType = 46, kActionValue = 49, kActionMode = 51, kActionStride = 6,
               kActionGroup = 94, kActionGroupStride = 5, kMaxActions = 8;
 
-void Require(bool condition, const std::string& what) {
-    if (!condition) throw std::invalid_argument(what);
-}
-
-void ShowLines(ConfigLines& lines, const ShowCondition& show) {
-    lines.Set(kShowByBit, show.byBit ? 1 : 0).Set(kShowBitState, show.bitState);
-    lines.Set(kShowByLevel, show.byLevel ? 1 : 0).Set(kShowLevel, show.level);
-    Group(lines, kShowBitGroup, show.byBit ? show.bit : Address{});
-}
-
-void TouchConditionLines(ConfigLines& lines, const TouchCondition& touch, const TouchLines& at,
-                         const std::string& part) {
-    lines.Set(at.byBit, touch.byBit ? 1 : 0).Set(at.bitState, touch.bitState);
-    lines.Set(at.byLevel, touch.byLevel ? 1 : 0).Set(at.level, touch.level);
-    if (touch.byBit) Group(lines, at.bitGroup, touch.bit);
-    if (at.notify < 0) {
-        Require(!touch.notify, part + ": this part type has no notification bit");
-        return;
-    }
-    lines.Set(at.notify, touch.notify ? 1 : 0).Set(at.notifyValue, touch.notifyValue);
-    if (touch.notify) Group(lines, at.notifyGroup, touch.notifyBit);
-}
-
 void BlinkPictureLines(ConfigLines& lines, const BlinkLines& at, const Picture& picture, bool blink) {
     lines.Set(at.firstColor, picture.backColor).Set(at.secondColor, picture.textColor);
     lines.Set(at.flag, blink ? 1 : 0);
@@ -80,12 +43,7 @@ void BlinkPictureLines(ConfigLines& lines, const BlinkLines& at, const Picture& 
 
 std::unique_ptr<engine::DrawObject> Finish(const PartFrame& frame, int type,
                                            std::span<const Picture> pictures, ConfigLines& lines) {
-    Require(!pictures.empty() && pictures.size() <= kMaxPictures,
-            frame.name + ": a part has 1 to " + std::to_string(kMaxPictures) + " pictures");
-    ShowLines(lines, frame.show);
-    auto part = PictureGroup(frame.name, type, frame.rect, pictures, frame.shape);
-    part->SetConfigText(lines.Text());
-    return part;
+    return FinishPart(frame, type, pictures, lines);
 }
 
 void StateLines(ConfigLines& lines, std::size_t count, int wordSize, const Address& address) {
