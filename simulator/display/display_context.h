@@ -4,6 +4,7 @@
 // popup window passes its own objects but the main window's context.
 
 #include "engine/model/draw_object.h"
+#include "simulator/display/message_scroll.h"
 #include "simulator/display/part_list.h"
 #include "simulator/memory/evaluate_part.h"
 #include "simulator/shell/project/part_config.h"
@@ -18,6 +19,7 @@ struct DisplayContext {
     PartLists& lists;
     BlinkStates& blink;
     const PreparedParts& prepared;  // the bit-lamp reference number and the start-up lists
+    ScrollStates& scrolls;          // the texts being scrolled out of view, one per part
 };
 
 // The refresh handler of one part type: load, evaluate, decide visibility, draw. Every property the

@@ -66,7 +66,8 @@ struct Span {
 };
 
 // Moving left: until the text's left edge reaches the part's left edge, then eaten from the front.
-void ScrollLeft(engine::DrawObject& part, const std::string& message, double step, Span& cell, Span bounds) {
+void ScrollLeft(ScrollStates& scrolls, engine::DrawObject& part, const std::string& message, double step,
+                Span& cell, Span bounds) {
     const double width = kPixelsPerByte * static_cast<double>(message.size()) + kTextMargin;
     part.SetProperty(Path(kCell, "Textalign"), kAlignLeft);
     if (cell.left > bounds.left) {
@@ -74,7 +75,7 @@ void ScrollLeft(engine::DrawObject& part, const std::string& message, double ste
         cell.right = width >= bounds.right - cell.left ? bounds.right : cell.left + width;
         return;
     }
-    ScrollState& scroll = MessageScrolls().For(&part);
+    ScrollState& scroll = scrolls.For(&part);
     if (!scroll.active) scroll = {.text = message, .active = true};
     if (scroll.text.size() > 2) {
         cell.left = bounds.left;
@@ -86,11 +87,12 @@ void ScrollLeft(engine::DrawObject& part, const std::string& message, double ste
     part.SetProperty(Path(kCell, "Text"), message);
     part.SetProperty(Path(kCell, "width"), 0.0);
     cell = {bounds.right, bounds.right};
-    MessageScrolls().Release(&part);
+    scrolls.Release(&part);
 }
 
 // Moving right: until the text's right edge reaches the part's right edge, then eaten from the back.
-void ScrollRight(engine::DrawObject& part, const std::string& message, double step, Span& cell, Span bounds) {
+void ScrollRight(ScrollStates& scrolls, engine::DrawObject& part, const std::string& message, double step,
+                 Span& cell, Span bounds) {
     const double width = kPixelsPerByte * static_cast<double>(message.size()) + kTextMargin;
     part.SetProperty(Path(kCell, "Textalign"), kAlignRight);
     if (cell.right < bounds.right) {
@@ -98,7 +100,7 @@ void ScrollRight(engine::DrawObject& part, const std::string& message, double st
         cell.left = width >= cell.right - bounds.left ? bounds.left : cell.right - width;
         return;
     }
-    ScrollState& scroll = MessageScrolls().For(&part);
+    ScrollState& scroll = scrolls.For(&part);
     if (!scroll.active) scroll = {.text = message, .active = true};
     if (scroll.text.size() > 2) {
         cell.right = bounds.right;
@@ -109,7 +111,7 @@ void ScrollRight(engine::DrawObject& part, const std::string& message, double st
     part.SetProperty(Path(kCell, "Text"), message);
     part.SetProperty(Path(kCell, "width"), 0.0);
     cell = {bounds.left, bounds.left};
-    MessageScrolls().Release(&part);
+    scrolls.Release(&part);
 }
 
 }  // namespace
@@ -155,9 +157,9 @@ void RefreshMessageDisplay(DisplayContext& context, engine::DrawObject& part) {
     if (scrolling == kNoScroll) return;
 
     if (scrolling == kScrollLeft)
-        ScrollLeft(part, text, step, cell, bounds);
+        ScrollLeft(context.scrolls, part, text, step, cell, bounds);
     else if (scrolling == kScrollRight)
-        ScrollRight(part, text, step, cell, bounds);
+        ScrollRight(context.scrolls, part, text, step, cell, bounds);
     // Any other scrolling value puts the cell back where it was.
     part.SetProperty(Path(kCell, "left"), cell.left);
     part.SetProperty(Path(kCell, "right"), cell.right);

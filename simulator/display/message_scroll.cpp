@@ -47,10 +47,6 @@ void ScrollStates::Clear() {
     m_uses = 0;
 }
 
-ScrollStates& MessageScrolls() {
-    static ScrollStates states;
-    return states;
-}
 
 void DropFirstCharacter(std::string& text) {
     if (!text.empty()) text.erase(0, CharacterLength(text, 0));

@@ -44,8 +44,6 @@ class ScrollStates {
     std::uint64_t m_uses = 0;
 };
 
-// The scroll states of the whole program. The main window clears them when it is created.
-ScrollStates& MessageScrolls();
 
 // Removes the first or the last character of a code-page text: two bytes for a double-byte
 // character, otherwise one. An empty text stays empty.

@@ -29,7 +29,7 @@ bool Panel::Start(const PanelOptions& options, std::string* error) {
     m_converters = std::make_unique<ConverterBinding>(m_host, options.converterFolder);
     m_access = std::make_unique<ValueAccess>(m_memory, *m_converters, m_queue);
     m_display = std::make_unique<DisplayContext>(
-        DisplayContext{*m_access, Evaluation(), m_current, *m_lists, *m_blink, m_prepared});
+        DisplayContext{*m_access, Evaluation(), m_current, *m_lists, *m_blink, m_prepared, m_scrolls});
     m_queue.Reset();
     m_queue.SetOnline(m_online);
 

@@ -136,6 +136,7 @@ class Panel {
     PartRecord m_current;
     std::unique_ptr<PartLists> m_lists;
     std::unique_ptr<BlinkStates> m_blink;
+    ScrollStates m_scrolls;
     std::unique_ptr<DisplayContext> m_display;
     BitSwitchState m_bitSwitches;
     void (*m_releaseHandler)(Panel&) = nullptr;

@@ -85,12 +85,10 @@ inline int PictureColour(const engine::DrawObject& part, int picture, const std:
 class DisplayTest : public ::testing::Test {
   protected:
     DisplayTest()
-        : converters(host, HMI_RUN_DIR), queue(lock), access(memory, converters, queue), context{access,
-                                                                                                 {},
-                                                                                                 current,
-                                                                                                 lists,
-                                                                                                 blink,
-                                                                                                 prepared} {}
+        : converters(host, HMI_RUN_DIR),
+          queue(lock),
+          access(memory, converters, queue),
+          context{access, {}, current, lists, blink, prepared, scrolls} {}
 
     // One refresh tick over `parts`, in order, as the main window runs it.
     void Tick(const std::vector<engine::DrawObject*>& parts) {
@@ -119,6 +117,7 @@ class DisplayTest : public ::testing::Test {
     PartLists lists;
     BlinkStates blink;
     PreparedParts prepared;
+    ScrollStates scrolls;
     DisplayContext context;
 };
 

@@ -16,7 +16,6 @@ std::string CellText(const engine::DrawObject& part) {
 }
 
 TEST_F(DisplayTest, BuiltTextPartsShowTheirRegisters) {
-    MessageScrolls().Clear();
     memory.WriteWord(Area::LW, 10, 1234);
     memory.WriteWord(Area::LW, 20, 0x4241);
     memory.WriteWord(Area::LW, 21, 0x0043);

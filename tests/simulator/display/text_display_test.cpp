@@ -109,7 +109,7 @@ TEST_F(DisplayTest, CharacterEntryWithoutMonitorKeepsItsTextButIsShown) {
 // step - 1. The part covers x 100..300, and so does the home cell "SHAPE1.txt1".
 class MessageTest : public DisplayTest {
   protected:
-    MessageTest() { MessageScrolls().Clear(); }
+    MessageTest() = default;
 
     struct Message {
         std::string text;
