@@ -8,6 +8,7 @@
 // or the page has no entry field "text3") is closed as cancelled from the start: EntryAccepted is 0,
 // Result() is Cancel and OpenError() says why. Run() then returns at once without showing anything.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
