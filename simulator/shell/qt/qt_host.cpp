@@ -43,6 +43,7 @@ void QtHost::MessageBox(const std::string& text) {
 }
 
 void QtHost::RunModal(ModalWindow& window) {
+    if (window.Closed()) return;  // a keyboard that could not open shows no empty dialog
     ModalDialog dialog(window, m_window);
     if (onModalShown) QTimer::singleShot(0, &dialog, [this, &dialog] { onModalShown(dialog); });
     dialog.exec();

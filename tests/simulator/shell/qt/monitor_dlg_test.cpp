@@ -10,10 +10,13 @@
 #include <QTest>
 #include <filesystem>
 
+#include "simulator/operate/parts/value_entry.h"
 #include "simulator/shell/panel/panel.h"
+#include "simulator/shell/qt/modal_dialog.h"
 #include "simulator/shell/qt/qt_host.h"
 #include "tests/simulator/shell/panel/panel_fixture.h"
 #include "tests/support/scratch_folder.h"
+#include "tools/projectbuilder/display_parts.h"
 
 namespace sim {
 namespace {
@@ -66,6 +69,49 @@ TEST_F(MonitorDlgTest, ShowsTheSkinAndAPressOnASwitchReachesItsHandler) {
     EXPECT_TRUE(window.isVisible());
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
+}
+
+// A numeric input on LW40 (two decimals) filling the screen's top-left corner.
+std::string NumericInputProject() {
+    projectbuilder::DrawingBuilder drawing;
+    drawing.Page(0).SetExtraText(projectbuilder::ProjectSettingsBuilder().StartScreen(0).Text());
+    drawing.Page(0).SetSize(640, 480);
+    projectbuilder::NumericInputOptions input;
+    input.frame.name = "Input";
+    input.frame.rect = {0, 0, 200, 60};
+    input.write = projectbuilder::PanelAddress("LW", 40);
+    input.format.fractionDigits = 2;
+    drawing.Add(0, projectbuilder::NumericInput(input));
+    std::string path = (test_support::ScratchFolder() / "input.pnl").string(), error;
+    drawing.Write(path, error);
+    return path;
+}
+
+TEST_F(MonitorDlgTest, ANumericInputTakesTheValueClickedOnItsKeyboardWindow) {
+    QtHost host;
+    Panel panel(host);
+    ASSERT_TRUE(panel.Start({NumericInputProject(), 1, false, HMI_RUN_DIR, HMI_RUN_DIR}));
+    panel.SetTouchHandler(12, PressNumericInput);
+    MonitorDlg window(panel, host);
+    window.ApplySkin();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    bool shown = false;
+    host.onModalShown = [&](ModalDialog& dialog) {
+        shown = true;
+        const engine::Page& keys = *dialog.View()->GetView().CurrentPage();
+        for (const char* name : {"element1", "element2", "element11", "element3", "element4", "element17"}) {
+            const engine::DrawObject* key = keys.FindObject(name);
+            ASSERT_NE(key, nullptr) << name;
+            QPoint centre(static_cast<int>(key->Left() + key->Width() / 2),
+                          static_cast<int>(key->Top() + key->Height() / 2));
+            QTest::mouseClick(dialog.View(), Qt::LeftButton, {}, centre);
+        }
+    };
+    QTest::mouseClick(window.View(), Qt::LeftButton, {}, QPoint(50, 30));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(panel.Memory().ReadWord(Area::LW, 40).value, 1234);
 }
 
 }  // namespace
