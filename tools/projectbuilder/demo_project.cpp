@@ -1,6 +1,7 @@
 #include "tools/projectbuilder/demo_project.h"
 
 #include "engine/pnl/codepage.h"
+#include "tools/projectbuilder/display_parts.h"
 #include "tools/projectbuilder/drawing_builder.h"
 #include "tools/projectbuilder/parts.h"
 #include "tools/projectbuilder/project_texts.h"
@@ -27,7 +28,7 @@ constexpr int kButton = Rgb(208, 214, 224);
 constexpr int kButtonEdge = Rgb(80, 90, 104);
 constexpr int kPressedBlue = Rgb(150, 200, 250);
 
-constexpr double kPanelWidth = 640, kPanelHeight = 480;
+constexpr double kPanelWidth = 800, kPanelHeight = 600;
 
 Picture LampOff() {
     return {.text = "OFF", .backColor = kLampOff, .textColor = kWhite, .lineColor = Rgb(40, 40, 40)};
@@ -64,6 +65,84 @@ void Label(DrawingBuilder& b, int page, std::string_view name, Rect under, std::
 
 void Heading(DrawingBuilder& b, int page, std::string_view name, Rect at, std::string_view text) {
     b.Add(page, TextObject(name, at, text, {.color = kTitleBar, .size = 15, .align = 4}));
+}
+
+// The right column: what the demo's registers mean.
+void Legend(DrawingBuilder& b) {
+    Heading(b, 0, "LegendHeading", {650, 52, 140, 22}, "Registers 寄存器");
+    b.Add(0, TextObject("Legend", {650, 78, 142, 330},
+                        "LB10-LB12: bits\nLW20: bit 3 lights a lamp\nLW21: state 0-3\nLW30: tenths, 0-100.0\n"
+                        "LW31: entered value\nLW32: password word\nLW40-LW43: text\nLW50: scaled x2 + 10",
+                        {.color = kMutedInk, .size = 13, .align = 7, .multiline = true}));
+}
+
+// The bottom band: value entry on popup keyboards and the displays that show the entered values.
+void EntryBand(DrawingBuilder& b) {
+    b.Add(0, LineObject("EntryRule", 20, 418, 780, 418, kRule, 1));
+    Heading(b, 0, "EntryHeading", {20, 420, 300, 22}, "Entry 输入");
+    const double top1 = 446, top2 = 506, height = 36;
+    const Rect input{20, top1, 170, height}, display{205, top1, 170, height}, enter{390, top1, 120, height},
+        password{525, top1, 120, height}, scaled{660, top1, 120, height};
+    const Rect text{20, top2, 170, height}, textShown{205, top2, 170, height},
+        message{390, top2, 390, height};
+
+    NumberFormat tenths{.dataType = 0, .totalDigits = 5, .fractionDigits = 1};
+    b.Add(0, NumericInput({.frame = Frame("InputLW30", input),
+                           .write = PanelAddress("LW", 30),
+                           .format = tenths,
+                           .limits = {.check = true, .lower = "0", .upper = "1000"},
+                           .face = Button("0.0")}));
+    b.Add(0, NumericDisplay({.frame = Frame("ShowLW30", display),
+                             .address = PanelAddress("LW", 30),
+                             .format = tenths,
+                             .range = {.enabled = true, .low = "200", .high = "800"},
+                             .face = Button("0.0")}));
+    b.Add(0, WordSwitch({.frame = Frame("EnterLW31", enter),
+                         .function = WordSwitchOptions::kEnterValue,
+                         .minimum = "0",
+                         .maximum = "9999",
+                         .write = PanelAddress("LW", 31),
+                         .face = Button("Enter LW31")}));
+    b.Add(0, WordSwitch({.frame = Frame("PasswordLW32", password),
+                         .function = WordSwitchOptions::kEnterPassword,
+                         .minimum = "0",
+                         .maximum = "9999",
+                         .write = PanelAddress("LW", 32),
+                         .face = Button("Code LW32")}));
+    b.Add(0, NumericInput(
+                 {.frame = Frame("ScaledLW50", scaled),
+                  .write = PanelAddress("LW", 50),
+                  .format = {.dataType = 0, .totalDigits = 6, .scaling = true, .gain = "2", .offset = "10"},
+                  .face = Button("10")}));
+    b.Add(0, AsciiInput({.frame = Frame("TextLW40", text),
+                         .write = PanelAddress("LW", 40),
+                         .length = 8,
+                         .face = Button("")}));
+    b.Add(0, AsciiDisplay({.frame = Frame("ShowLW40", textShown),
+                           .address = PanelAddress("LW", 40),
+                           .length = 8,
+                           .face = Button("")}));
+    b.Add(
+        0,
+        MessageDisplay(
+            {.frame = Frame("StateMessage", message),
+             .address = PanelAddress("LW", 21),
+             .messages = {
+                 {.text = "State 0: the line is stopped.  停止", .scrolling = MessageText::kLeft, .step = 8},
+                 {.text = "State 1: running normally.  运行", .textColor = kGreen},
+                 {.text = "State 2: check the warning!  警告", .scrolling = MessageText::kLeft, .step = 8},
+                 {.text = "State 3: fault, call the shift lead.  故障",
+                  .textColor = kRed,
+                  .scrolling = MessageText::kLeft,
+                  .step = 8}}}));
+    Label(b, 0, "InputLW30Label", input, "numeric input LW30, 0-100.0", 180);
+    Label(b, 0, "ShowLW30Label", display, "display: blue <20, red >80", 180);
+    Label(b, 0, "EnterLW31Label", enter, "word switch: enter", 130);
+    Label(b, 0, "PasswordLW32Label", password, "word switch: code", 130);
+    Label(b, 0, "ScaledLW50Label", scaled, "shown = LW50 x 2 + 10", 140);
+    Label(b, 0, "TextLW40Label", text, "text input LW40", 180);
+    Label(b, 0, "ShowLW40Label", textShown, "text display LW40", 180);
+    Label(b, 0, "StateMessageLabel", message, "message of the state LW21, scrolling", 390);
 }
 
 void StartScreen(DrawingBuilder& b) {
@@ -197,9 +276,13 @@ void StartScreen(DrawingBuilder& b) {
         Label(b, 0, name, at, caption, width + 10);
     }
 
-    b.Add(0, TextObject("Hint", {20, 430, 600, 36},
-                        "点击开关试试 / Click a switch: the lamps follow LB10-LB12, LW20 and LW21.",
-                        {.color = kInk, .size = 14}));
+    b.Add(0, LineObject("SwitchesRule", 640, 56, 640, 412, kRule, 1));
+    Legend(b);
+    EntryBand(b);
+    b.Add(0,
+          TextObject("Hint", {20, 566, 760, 28},
+                     "点击开关试试 / Click a switch or an entry field: values are typed on popup keyboards.",
+                     {.color = kInk, .size = 14}));
 }
 
 void OverviewScreen(DrawingBuilder& b) {

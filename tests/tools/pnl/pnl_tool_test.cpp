@@ -44,7 +44,7 @@ TEST(PnlTool, RenderWritesAPngOfThePageSize) {
     std::filesystem::remove(out);
     EXPECT_EQ(Pnl("render " + kDemo + " 0 " + out.string()).status, 0);
     QImage image(QString::fromStdString(out.string()));
-    EXPECT_EQ(image.size(), QSize(640, 480));
+    EXPECT_EQ(image.size(), QSize(800, 600));
     EXPECT_EQ(image.pixel(326, 86) & 0xFFFFFF, 0xFF0000u);  // the red alarm box (colour 255)
     std::filesystem::remove(out);
 }

@@ -69,8 +69,8 @@ TEST_F(DemoProjectTest, SettingsAndScreens) {
     for (int page = 0; page < 2; ++page) {
         EXPECT_EQ(tables->screens.records[static_cast<std::size_t>(page)].screenNumber, page);
         EXPECT_TRUE(tables->screens.IsBaseScreen(page));
-        EXPECT_EQ(view.PageAt(page)->Width(), 640);
-        EXPECT_EQ(view.PageAt(page)->Height(), 480);
+        EXPECT_EQ(view.PageAt(page)->Width(), 800);
+        EXPECT_EQ(view.PageAt(page)->Height(), 600);
     }
 }
 
@@ -83,8 +83,8 @@ TEST_F(DemoProjectTest, PartsFitThePanelAndTheirTypes) {
             SCOPED_TRACE("page " + std::to_string(page) + " " + o.Name());
             EXPECT_GE(o.Left(), 0);
             EXPECT_GE(o.Top(), 0);
-            EXPECT_LE(o.Right(), 640);
-            EXPECT_LE(o.Bottom(), 480);
+            EXPECT_LE(o.Right(), 800);
+            EXPECT_LE(o.Bottom(), 600);
             if (o.TypeCode() == 0) continue;
             ++parts;
             // A part's text must not reach past its type's lines: those would never be read.
