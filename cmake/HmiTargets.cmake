@@ -65,16 +65,20 @@ function(hmi_test name)
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
-# hmi_bench(NAME SOURCES ... [DEPS ...] [NO_MAIN]): NO_MAIN when the program brings its own main.
+# hmi_bench(NAME SOURCES ... [DEPS ...] [QT]): QT programs get a main that creates the
+# QGuiApplication (offscreen platform) before the benchmarks run.
 function(hmi_bench name)
-    cmake_parse_arguments(A "NO_MAIN" "" "SOURCES;DEPS" ${ARGN})
-    add_executable(${name} ${A_SOURCES})
+    cmake_parse_arguments(A "QT" "" "SOURCES;DEPS" ${ARGN})
+    if(A_QT)
+        add_executable(${name} ${A_SOURCES} ${PROJECT_SOURCE_DIR}/bench/support/qt_bench_main.cpp)
+        target_link_libraries(${name} PRIVATE Qt6::Gui benchmark::benchmark)
+    else()
+        add_executable(${name} ${A_SOURCES})
+        target_link_libraries(${name} PRIVATE benchmark::benchmark benchmark::benchmark_main)
+    endif()
     target_compile_options(${name} PRIVATE ${HMI_WARNINGS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark)
-    if(NOT A_NO_MAIN)
-        target_link_libraries(${name} PRIVATE benchmark::benchmark_main)
-    endif()
+    target_link_libraries(${name} PRIVATE ${A_DEPS})
     target_compile_definitions(${name} PRIVATE
         HMI_SOURCE_DIR="${PROJECT_SOURCE_DIR}" HMI_RUN_DIR="${HMI_RUN_DIR}")
 endfunction()

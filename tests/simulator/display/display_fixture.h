@@ -10,7 +10,7 @@
 
 #include "engine/model/draw_object.h"
 #include "simulator/display/display_context.h"
-#include "tests/support/fake_host.h"
+#include "tests/support/value_access_stack.h"
 
 namespace sim {
 
@@ -82,13 +82,9 @@ inline int PictureColour(const engine::DrawObject& part, int picture, const std:
         *part.GetProperty("SHAPE" + std::to_string(picture) + "." + child + "." + property));
 }
 
-class DisplayTest : public ::testing::Test {
+class DisplayTest : public ::testing::Test, public test::ValueAccessStack {
   protected:
-    DisplayTest()
-        : converters(host, HMI_RUN_DIR),
-          queue(lock),
-          access(memory, converters, queue),
-          context{access, {}, current, lists, blink, prepared, scrolls} {}
+    DisplayTest() : context{access, {}, current, lists, blink, prepared, scrolls} {}
 
     // One refresh tick over `parts`, in order, as the main window runs it.
     void Tick(const std::vector<engine::DrawObject*>& parts) {
@@ -107,12 +103,6 @@ class DisplayTest : public ::testing::Test {
         memory.CopyIn(Area::ValueScratch, 1, bytes);
     }
 
-    FakeHost host;
-    PanelMemory memory;
-    ConverterBinding converters;
-    ExchangeLock lock;
-    WriteQueue queue;
-    ValueAccess access;
     PartRecord current;
     PartLists lists;
     BlinkStates blink;

@@ -15,7 +15,7 @@
 #include "simulator/shell/project/discrete_alarm_table.h"
 #include "simulator/shell/project/project_settings.h"
 #include "simulator/shell/project/recipe_table.h"
-#include "tests/support/fake_host.h"
+#include "tests/support/value_access_stack.h"
 
 namespace sim {
 namespace {
@@ -55,20 +55,11 @@ void Group(std::map<int, std::string>& lines, int k, int link, const std::string
     lines[k + 4] = address;
 }
 
-class ValueAccessTest : public ::testing::Test {
+class ValueAccessTest : public ::testing::Test, public test::ValueAccessStack {
   protected:
-    ValueAccessTest() : converters(host, HMI_RUN_DIR), queue(lock), access(memory, converters, queue) {
-        access.SetPlcType(1, kModbus, 0);
-    }
+    ValueAccessTest() { access.SetPlcType(1, kModbus, 0); }
 
     double Scratch(int offset, int format) { return memory.ScratchValue(offset, format); }
-
-    FakeHost host;
-    PanelMemory memory;
-    ConverterBinding converters;
-    ExchangeLock lock;
-    WriteQueue queue;
-    ValueAccess access;
 };
 
 TEST_F(ValueAccessTest, ResolvesPanelAndPlcRegisters) {
@@ -295,12 +286,8 @@ std::unique_ptr<engine::Page> PollPage() {
 }
 
 TEST(PollCollection, TheShownPartsPlcOperandsGroupedIntoBlocks) {
-    FakeHost host;
-    PanelMemory memory;
-    ConverterBinding converters(host, HMI_RUN_DIR);
-    ExchangeLock lock;
-    WriteQueue queue(lock);
-    ValueAccess access(memory, converters, queue);
+    test::ValueAccessStack stack;
+    auto& [host, memory, converters, lock, queue, access] = stack;
     access.SetPlcType(1, 0, 0);
     PollList list;
     list.count = 5;  // a previous build is emptied first
