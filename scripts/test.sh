@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the sanitizer test build and runs every test through CTest, then the fuzz harnesses briefly.
+# Builds the sanitizer test build (the benchmarks are compiled too, not run) and runs every test through
+# CTest, then the fuzz harnesses briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

@@ -10,15 +10,6 @@
 namespace {
 
 using QuietHost = sim::FakeHost;
-}
-sim::LocalTime GetLocalTime() override {
-    return {};
-}
-void SetLocalTime(const sim::LocalTime&) override {}
-
-int missing = 0;
-}
-;
 
 void ReadRegister(benchmark::State& state, sim::ConverterBinding::Loading loading) {
     QuietHost host;
