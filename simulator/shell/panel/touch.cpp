@@ -41,7 +41,8 @@ void Panel::SetTouchHandler(int type, TouchHandler handler) {
 }
 
 int Panel::HitTest(int x, int y) const {
-    if (x < 0 || y < 0 || x > AreaWidth() || y > AreaHeight()) return -1;
+    // Without a skin the drawing area is 0 x 0: no touch reaches a part, not even at its corner.
+    if (!m_skin || x < 0 || y < 0 || x > AreaWidth() || y > AreaHeight()) return -1;
     const engine::Page* page = m_view.CurrentPage();
     if (!page) return -1;
     for (int i = 0; i < page->ObjectCount(); ++i) {

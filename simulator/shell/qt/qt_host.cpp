@@ -19,6 +19,9 @@ void QtHost::SetTimer(int id, int periodMs, std::function<void()> onTick) {
     auto timer = std::make_unique<QTimer>();
     timer->setInterval(std::max(1, periodMs));
     connect(timer.get(), &QTimer::timeout, this, [this, onTick = std::move(onTick)] {
+        // A message box shown from a tick runs its own event loop; ticks wait until it is answered, so
+        // a message that recurs on every tick does not stack up boxes.
+        if (m_messageBoxOpen) return;
         onTick();
         if (afterTick) afterTick();
     });
@@ -39,7 +42,9 @@ void QtHost::KillTimer(int id) {
 void QtHost::MessageBox(const std::string& text) {
     QString message = QString::fromStdString(engine::CodePageToUtf8(text));
     std::fprintf(stderr, "message box: %s\n", message.toUtf8().constData());
+    m_messageBoxOpen = true;
     QMessageBox::information(m_window, QStringLiteral("Monitor"), message, QMessageBox::Ok);
+    m_messageBoxOpen = false;
 }
 
 void QtHost::RunModal(ModalWindow& window) {

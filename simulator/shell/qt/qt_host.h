@@ -44,6 +44,7 @@ class QtHost : public QObject, public Host {
     QWidget* m_window = nullptr;
     QPoint m_cursor;
     qint64 m_clockOffsetMs = 0;
+    bool m_messageBoxOpen = false;
 };
 
 }  // namespace sim

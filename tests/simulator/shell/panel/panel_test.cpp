@@ -147,5 +147,19 @@ TEST_F(PanelTest, SystemWordsReportLevelPasswordsAndClock) {
     EXPECT_EQ(memory.ReadWord(Area::LW, 4027).value, 5);       // scan time
 }
 
+TEST(PanelWithoutSkin, AModelWithoutSkinTakesNoTouchNotEvenAtTheOrigin) {
+    HeadlessHost host;
+    host.SetEcho(false);
+    Panel panel(host);
+    ASSERT_TRUE(panel.Start({test::WritePanelFixture("no_skin.pnl"), 99, false, HMI_RUN_DIR}));
+    g_touched.clear();
+    panel.SetTouchHandler(1, [](Panel&, engine::DrawObject& part) { g_touched.push_back(part.Name()); });
+    host.SetCursor(10, 10);  // "First" covers (10, 10) of the drawing
+    panel.Touch();
+    EXPECT_TRUE(g_touched.empty());
+    EXPECT_EQ(panel.AreaWidth(), 0);
+    EXPECT_TRUE(host.TakeMessages().empty());  // no skin, so no missing bitmap either
+}
+
 }  // namespace
 }  // namespace sim
